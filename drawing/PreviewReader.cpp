@@ -3,6 +3,8 @@
 #include "PreviewEntries.h"
 #include "PreviewLayout.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <QtEndian>
 
 namespace {
@@ -65,6 +67,31 @@ EntryOutcome extractPng(FileAccess& file, const PreviewEntry& entry, QByteArray&
     return outcome;
 }
 
+// The stated size of a stored picture is as untrusted as the rest of the file:
+// previews are thumbnails, and one claiming more pixels than this is refused
+// before any memory is set aside for it.
+constexpr std::int64_t MaxPreviewPixels = 4096 * 4096;
+
+QImage decodePreview(const QByteArray& picture, const char* format) {
+    QBuffer buffer;
+    buffer.setData(picture);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    const QSize size = reader.size();
+    if (size.isValid() && std::int64_t(size.width()) * size.height() > MaxPreviewPixels)
+        throw DrawingFileError(QStringLiteral("the %1 preview claims %2 x %3 pixels")
+                                   .arg(format)
+                                   .arg(size.width())
+                                   .arg(size.height())
+                                   .toStdString());
+    QImage image = reader.read();
+    if (image.isNull())
+        throw DrawingFileError(QStringLiteral("the %1 preview cannot be decoded: %2")
+                                   .arg(format, reader.errorString())
+                                   .toStdString());
+    return image;
+}
+
 } // namespace
 
 bool ReadDrawingPreview(QByteArray& Stream, FileAccess& File) {
@@ -93,11 +120,7 @@ bool LoadDrawingPreview(QImage& Bitmap, FileAccess& File) {
             return false;
         format = "PNG";
     }
-    QImage image;
-    if (!image.loadFromData(stream, format))
-        throw DrawingFileError(
-            QStringLiteral("the %1 preview cannot be decoded").arg(format).toStdString());
-    Bitmap = std::move(image);
+    Bitmap = decodePreview(stream, format);
     return true;
 }
 

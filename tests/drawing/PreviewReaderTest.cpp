@@ -279,14 +279,22 @@ TEST(LoadDrawingPreview, LeavesTheBitmapAloneWithoutAPreview) {
 }
 
 TEST(LoadDrawingPreview, RaisesWhenTheStoredPictureCannotBeDecoded) {
-    QByteArray broken = SyntheticBitmap(5, 3);
-    broken.replace(0, 40, QByteArray(40, '\0')); // an information header of zeros
+    QByteArray zeroHeader = SyntheticBitmap(5, 3);
+    zeroHeader.replace(0, 40, QByteArray(40, '\0'));
+    const QByteArray huge = withInt32At(withInt32At(SyntheticBitmap(5, 3), 4, 30000), 8, 30000);
     const QByteArray badPng = QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(40, '\x11');
-    for (const QByteArray& file : {PreviewFileBuilder().entry(BitmapEntryCode, broken).build(),
-                                   PreviewFileBuilder().entry(PngEntryCode, badPng).build()}) {
-        BufferFileAccess access(file);
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"information header of zeros",
+         PreviewFileBuilder().entry(BitmapEntryCode, zeroHeader).build()},
+        {"bitmap claiming 30000 x 30000",
+         PreviewFileBuilder().entry(BitmapEntryCode, huge).build()},
+        {"PNG signature and junk", PreviewFileBuilder().entry(PngEntryCode, badPng).build()},
+    };
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        BufferFileAccess file(bytes);
         QImage bitmap(2, 2, QImage::Format_RGB32);
-        EXPECT_THROW(LoadDrawingPreview(bitmap, access), DrawingFileError);
+        EXPECT_THROW(LoadDrawingPreview(bitmap, file), DrawingFileError);
         EXPECT_EQ(bitmap.size(), QSize(2, 2));
     }
 }
