@@ -10,10 +10,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+bool holdsRange(const FileAccess& file, std::int64_t offset, std::int64_t length) {
+    return offset >= 0 && length >= 0 && offset <= file.size() && length <= file.size() - offset;
+}
+
 bool readExactly(FileAccess& file, std::int64_t offset, char* buffer, std::int64_t length) {
-    if (offset < 0 || length < 0 || offset > file.size() || length > file.size() - offset)
-        return false;
-    return file.readAt(offset, buffer, length) == length;
+    return holdsRange(file, offset, length) && file.readAt(offset, buffer, length) == length;
 }
 
 namespace {

@@ -26,6 +26,10 @@ public:
     virtual std::int64_t readAt(std::int64_t offset, char* buffer, std::int64_t length) = 0;
 };
 
+// True when the file holds the whole range of `length` bytes from `offset`;
+// false for negative values.
+bool holdsRange(const FileAccess& file, std::int64_t offset, std::int64_t length);
+
 // Reads exactly `length` bytes at `offset`. False, without reading anything, when
 // the range is negative or reaches past the file's end; false as well when the
 // read itself comes back short.

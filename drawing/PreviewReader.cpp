@@ -19,14 +19,19 @@ constexpr std::int64_t WhiteEntryOffset = BitmapInfoHeaderLength + 225 * 4;
 constexpr char PngSignature[] = "\x89PNG\r\n\x1a\n";
 constexpr std::int64_t PngSignatureLength = sizeof PngSignature - 1;
 
+// No preview comes near this; an entry claiming more is passed over unread,
+// however large the file.
+constexpr std::int32_t MaxEntrySize = 64 << 20;
+
 // Reads the entry's data into `picture` at `at`, growing it to fit. The range is
 // checked against the file first, so a size field never makes it allocate
 // more than the file holds.
 EntryOutcome readEntryData(FileAccess& file, const PreviewEntry& entry, QByteArray& picture,
                            std::int64_t at) {
-    if (entry.start < 0 || entry.size < 0 || entry.start > file.size() ||
-        entry.size > file.size() - entry.start)
+    if (!holdsRange(file, entry.start, entry.size))
         return EntryOutcome::ShortRead;
+    if (entry.size > MaxEntrySize)
+        return EntryOutcome::NotPicture;
     picture.resize(at + entry.size);
     if (!readExactly(file, entry.start, picture.data() + at, entry.size))
         return EntryOutcome::ShortRead;

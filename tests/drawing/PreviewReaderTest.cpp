@@ -194,6 +194,37 @@ TEST(ReadDrawingPreview, ReadsNothingOfAnEntryLargerThanTheFile) {
     EXPECT_EQ(file.bytesRead(), 17 + 21 + 9);
 }
 
+// A file of 3 GB whose first bytes are given and the rest zeros, made up as it
+// is read.
+class HugeFileAccess final : public FileAccess {
+public:
+    explicit HugeFileAccess(QByteArray head) : head_(std::move(head)) {}
+    std::int64_t size() const override { return std::int64_t(3) << 30; }
+    std::int64_t readAt(std::int64_t offset, char* buffer, std::int64_t length) override {
+        bytesRead += length;
+        std::fill_n(buffer, length, '\0');
+        if (offset < head_.size())
+            std::copy_n(head_.constData() + offset,
+                        std::min<std::int64_t>(length, head_.size() - offset), buffer);
+        return length;
+    }
+    std::int64_t bytesRead = 0;
+
+private:
+    QByteArray head_;
+};
+
+TEST(ReadDrawingPreview, PassesOverEntriesNoPreviewComesNearInAHugeFile) {
+    HugeFileAccess file(PreviewFileBuilder()
+                            .rawEntry(BitmapEntryCode, 1 << 20, 1 << 30)
+                            .entry(BitmapEntryCode, SyntheticBitmap(5, 3))
+                            .build());
+    QByteArray stream;
+    EXPECT_TRUE(ReadDrawingPreview(stream, file));
+    EXPECT_EQ(stream, expectedBmp(SyntheticBitmap(5, 3)));
+    EXPECT_EQ(file.bytesRead, 17 + 21 + 18 + 1064 + 8 * 3);
+}
+
 TEST(ReadDrawingPreview, OpenFailuresReachTheCaller) {
     TempFiles files;
     ASSERT_EQ(::mkfifo(QFile::encodeName(files.path("pipe.dwg")).constData(), 0600), 0);

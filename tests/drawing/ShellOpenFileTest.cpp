@@ -30,9 +30,7 @@ QStringList dialogShownBy(const QString& file) {
 
 TEST(ShellOpenFile, OpensAssociatedFilesAndOffersTheChoiceForOthers) {
     DesktopFixture desktop;
-    desktop.addEntry("viewer.desktop", desktop.recorderEntry("Viewer", "image/vnd.dwg;"));
-    desktop.addEntry("gone.desktop", desktop.recorderEntry("Gone", "image/vnd.dxf;",
-                                                           "TryExec=/nonexistent/gone\n"));
+    desktop.addDrawingApplications();
     UrlRecorder opener;
 
     const QString drawing = desktop.document("plan.dwg");

@@ -157,8 +157,9 @@ TEST(DesktopEntries, DefaultApplicationFollowsMimeAppsAndPrefersInstalledOnes) {
         SCOPED_TRACE(type);
         const auto application = DefaultApplicationFor(all, mimeType(type));
         ASSERT_EQ(application.has_value(), expected != nullptr);
-        if (application)
+        if (application) {
             EXPECT_EQ(application->name, expected);
+        }
     }
     EXPECT_FALSE(IsInstalled(*DefaultApplicationFor(all, mimeType("image/vnd.dxf"))));
 }

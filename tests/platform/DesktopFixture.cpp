@@ -63,6 +63,12 @@ QString DesktopFixture::recorderEntry(const QString& name, const QString& mimeTy
         .arg(name, root_.filePath("bin/record-open"), mimeTypes, extraLines);
 }
 
+void DesktopFixture::addDrawingApplications() {
+    addEntry("viewer.desktop", recorderEntry("Viewer", "image/vnd.dwg;"));
+    addEntry("gone.desktop",
+             recorderEntry("Gone", "image/vnd.dxf;", "TryExec=/nonexistent/gone\n"));
+}
+
 void DesktopFixture::setMimeApps(const QString& text) {
     writeFile(root_.filePath("config/mimeapps.list"), text.toUtf8());
 }

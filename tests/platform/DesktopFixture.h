@@ -25,6 +25,10 @@ public:
     QString recorderEntry(const QString& name, const QString& mimeTypes,
                           const QString& extraLines = {}) const;
 
+    // Two entries most tests need: "Viewer" for DWG files, and "Gone" for DXF
+    // files, whose program is missing.
+    void addDrawingApplications();
+
     // Writes the user's mimeapps.list.
     void setMimeApps(const QString& text);
 
