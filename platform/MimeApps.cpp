@@ -9,13 +9,22 @@
 namespace {
 
 // The mimeapps.list files, most important first: the user's and the system's
-// configuration folders, then the applications folders of the data dirs.
+// configuration folders, then the applications folders of the data dirs; in
+// each folder the lists of the running desktops (e.g. gnome-mimeapps.list)
+// come before the common one.
 QStringList mimeAppsFiles() {
+    QStringList names;
+    for (const QString& desktop :
+         qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(u':', Qt::SkipEmptyParts))
+        names << desktop.toLower() + QStringLiteral("-mimeapps.list");
+    names << QStringLiteral("mimeapps.list");
     QStringList files;
     for (const auto location :
          {QStandardPaths::GenericConfigLocation, QStandardPaths::ApplicationsLocation}) {
-        for (const QString& dir : QStandardPaths::standardLocations(location))
-            files << dir + QStringLiteral("/mimeapps.list");
+        for (const QString& dir : QStandardPaths::standardLocations(location)) {
+            for (const QString& name : names)
+                files << dir + u'/' + name;
+        }
     }
     return files;
 }

@@ -141,6 +141,7 @@ TEST(DesktopEntries, DefaultApplicationFollowsMimeAppsAndPrefersInstalledOnes) {
     desktop.addEntry("gone.desktop", desktop.recorderEntry("Gone", "image/vnd.dwg;image/vnd.dxf;",
                                                            "TryExec=/nonexistent/gone\n"));
     desktop.addEntry("extra.desktop", desktop.recorderEntry("Extra", ""));
+    desktop.setMimeApps("[Default Applications]\nimage/vnd.dxf=first.desktop;\n", "fixture");
     desktop.setMimeApps(
         "[Default Applications]\nimage/vnd.dwg=gone.desktop;missing.desktop;second.desktop;\n"
         "[Added Associations]\napplication/pdf=extra.desktop;\n"
@@ -150,7 +151,7 @@ TEST(DesktopEntries, DefaultApplicationFollowsMimeAppsAndPrefersInstalledOnes) {
         {"image/vnd.dwg", "Second"},  // uninstalled and unknown defaults passed over
         {"application/pdf", "Extra"}, // added association
         {"text/plain", "Second"},     // first is removed for the type
-        {"image/vnd.dxf", "Gone"},    // only candidate, not installed
+        {"image/vnd.dxf", "First"},   // the running desktop's own default
         {"application/zip", nullptr},
     };
     for (const auto& [type, expected] : cases) {
@@ -161,7 +162,11 @@ TEST(DesktopEntries, DefaultApplicationFollowsMimeAppsAndPrefersInstalledOnes) {
             EXPECT_EQ(application->name, expected);
         }
     }
-    EXPECT_FALSE(IsInstalled(*DefaultApplicationFor(all, mimeType("image/vnd.dxf"))));
+    desktop.setMimeApps("", "fixture");
+    const auto gone = DefaultApplicationFor(DesktopApplications(), mimeType("image/vnd.dxf"));
+    ASSERT_TRUE(gone.has_value()); // the only candidate, though not installed
+    EXPECT_EQ(gone->name, "Gone");
+    EXPECT_FALSE(IsInstalled(*gone));
 }
 
 TEST(DesktopEntries, LaunchStartsTheApplicationWithTheFile) {

@@ -8,7 +8,7 @@
 namespace {
 
 const char* const XdgVariables[] = {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME",
-                                    "XDG_CONFIG_DIRS"};
+                                    "XDG_CONFIG_DIRS", "XDG_CURRENT_DESKTOP"};
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).path());
@@ -33,6 +33,7 @@ DesktopFixture::DesktopFixture() {
     qputenv("XDG_DATA_HOME", QFile::encodeName(userDataDir()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(root.filePath("config")));
     qputenv("XDG_CONFIG_DIRS", QFile::encodeName(root.filePath("system-config")));
+    qputenv("XDG_CURRENT_DESKTOP", "Fixture");
 
     const QString recorder = root.filePath("bin/record-open");
     writeFile(recorder,
@@ -69,8 +70,9 @@ void DesktopFixture::addDrawingApplications() {
              recorderEntry("Gone", "image/vnd.dxf;", "TryExec=/nonexistent/gone\n"));
 }
 
-void DesktopFixture::setMimeApps(const QString& text) {
-    writeFile(root_.filePath("config/mimeapps.list"), text.toUtf8());
+void DesktopFixture::setMimeApps(const QString& text, const QString& desktop) {
+    const QString name = desktop.isEmpty() ? "mimeapps.list" : desktop + "-mimeapps.list";
+    writeFile(root_.filePath("config/" + name), text.toUtf8());
 }
 
 QString DesktopFixture::document(const QString& name, const QByteArray& bytes) {

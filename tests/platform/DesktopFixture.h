@@ -29,8 +29,8 @@ public:
     // files, whose program is missing.
     void addDrawingApplications();
 
-    // Writes the user's mimeapps.list.
-    void setMimeApps(const QString& text);
+    // Writes the user's mimeapps.list, or the one of the named desktop.
+    void setMimeApps(const QString& text, const QString& desktop = {});
 
     // Writes a file for the applications to open and returns its path.
     QString document(const QString& name, const QByteArray& bytes = "content\n");
