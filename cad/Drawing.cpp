@@ -1,0 +1,54 @@
+#include "cad/Drawing.h"
+
+#include "cad/Names.h"
+
+namespace cad {
+
+std::string_view entityTypeName(EntityType type) {
+    static constexpr std::string_view names[] = {
+        "LINE",       "XLINE",     "RAY",      "POINT", "CIRCLE", "ARC",    "ELLIPSE",
+        "LWPOLYLINE", "POLYLINE",  "SPLINE",   "TEXT",  "MTEXT",  "ATTRIB", "ATTDEF",
+        "INSERT",     "DIMENSION", "LEADER",   "HATCH", "SOLID",  "TRACE",  "3DFACE",
+        "WIPEOUT",    "MLINE",     "VIEWPORT", "IMAGE"};
+    static_assert(std::size(names) == kEntityTypeCount);
+    return names[std::size_t(type)];
+}
+
+Drawing::Drawing() {
+    extrusions.push_back(Vec3{0, 0, 1});
+    Layer zero;
+    zero.name = strings.intern("0");
+    layers.push_back(zero);
+    for (const char* name : {"ByLayer", "ByBlock", "Continuous"}) {
+        Linetype linetype;
+        linetype.name = strings.intern(name);
+        linetypes.push_back(linetype);
+    }
+    TextStyle standard;
+    standard.name = strings.intern("Standard");
+    standard.fontFile = strings.intern("txt");
+    textStyles.push_back(standard);
+    DimStyle dimStandard;
+    dimStandard.name = standard.name;
+    dimStyles.push_back(dimStandard);
+}
+
+std::size_t Drawing::entityCount() const {
+    return std::apply([](const auto&... s) { return (s.size() + ...); }, stores_);
+}
+
+BlockIndex Drawing::findBlock(std::string_view name) const {
+    for (std::size_t i = 0; i < blocks.size(); ++i)
+        if (sameName(text(blocks[i].name), name))
+            return BlockIndex(i);
+    return kNoBlock;
+}
+
+LayerIndex Drawing::findLayer(std::string_view name) const {
+    for (std::size_t i = 0; i < layers.size(); ++i)
+        if (sameName(text(layers[i].name), name))
+            return LayerIndex(i);
+    return kLayerZero;
+}
+
+} // namespace cad
