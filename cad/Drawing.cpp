@@ -9,7 +9,7 @@ std::string_view entityTypeName(EntityType type) {
         "LINE",       "XLINE",     "RAY",      "POINT", "CIRCLE", "ARC",    "ELLIPSE",
         "LWPOLYLINE", "POLYLINE",  "SPLINE",   "TEXT",  "MTEXT",  "ATTRIB", "ATTDEF",
         "INSERT",     "DIMENSION", "LEADER",   "HATCH", "SOLID",  "TRACE",  "3DFACE",
-        "WIPEOUT",    "MLINE",     "VIEWPORT", "IMAGE"};
+        "WIPEOUT",    "MLINE",     "VIEWPORT", "IMAGE", "HELIX"};
     static_assert(std::size(names) == kEntityTypeCount);
     return names[std::size_t(type)];
 }

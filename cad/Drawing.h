@@ -31,7 +31,7 @@ using EntityStores =
                std::vector<Attrib>, std::vector<AttDef>, std::vector<Insert>,
                std::vector<Dimension>, std::vector<Leader>, std::vector<Hatch>, std::vector<Solid>,
                std::vector<Trace>, std::vector<Face3D>, std::vector<Wipeout>, std::vector<MLine>,
-               std::vector<Viewport>, std::vector<Image>>;
+               std::vector<Viewport>, std::vector<Image>, std::vector<Helix>>;
 static_assert(std::tuple_size_v<EntityStores> == kEntityTypeCount);
 
 // The EntityType of an entity record type: entityTypeOf<Circle> == EntityType::Circle.

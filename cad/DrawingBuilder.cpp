@@ -2,6 +2,8 @@
 
 #include "cad/Names.h"
 
+#include <cmath>
+
 namespace cad {
 
 DrawingBuilder::DrawingBuilder(Drawing& drawing) : drawing_(drawing) {
@@ -85,7 +87,12 @@ DimStyleIndex DrawingBuilder::dimStyle(std::string_view name) {
     return name.empty() ? 0 : lookup(drawing_.dimStyles, dimStyleIds_, name);
 }
 
-ExtrusionIndex DrawingBuilder::extrusion(const Vec3& normal) {
+ExtrusionIndex DrawingBuilder::extrusion(const Vec3& given) {
+    const double length = std::sqrt(given.x * given.x + given.y * given.y + given.z * given.z);
+    // A zero or unusable normal is taken as the default one.
+    if (!(length > 1e-12) || !std::isfinite(length))
+        return kDefaultExtrusion;
+    const Vec3 normal{given.x / length, given.y / length, given.z / length};
     auto& list = drawing_.extrusions;
     for (std::size_t i = 0; i < list.size(); ++i)
         if (list[i] == normal)

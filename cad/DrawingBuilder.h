@@ -49,6 +49,13 @@ public:
         target().push_back(EntityRef{entityTypeOf<E>, index});
         return index;
     }
+    // Stores an entity that another one owns (an INSERT's attributes), without
+    // listing it in a block or model space; returns its index.
+    template <class T> std::uint32_t addOwned(T&& entity) {
+        auto& store = drawing_.store<std::decay_t<T>>();
+        store.push_back(std::forward<T>(entity));
+        return std::uint32_t(store.size() - 1);
+    }
     // Counts an entity of a type the model does not keep (model space only).
     void skip(std::string_view typeName);
 

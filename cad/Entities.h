@@ -44,8 +44,9 @@ enum class EntityType : std::uint8_t {
     MLine,
     Viewport,
     Image,
+    Helix,
 };
-inline constexpr std::size_t kEntityTypeCount = std::size_t(EntityType::Image) + 1;
+inline constexpr std::size_t kEntityTypeCount = std::size_t(EntityType::Helix) + 1;
 
 // The name files use for the type: "LINE", "LWPOLYLINE", "3DFACE", ...
 std::string_view entityTypeName(EntityType type);
@@ -59,7 +60,10 @@ struct EntityRef {
     }
 };
 
-// Index into Drawing::extrusions; 0 is the default normal (0, 0, 1).
+// Index into Drawing::extrusions; 0 is the default normal (0, 0, 1). The
+// extrusion is the normal of the entity's plane: it defines the coordinate
+// system of the entities that are placed in their own (see Ocs.h), and the side
+// from which an ellipse's or hatch's parameters run counter-clockwise.
 using ExtrusionIndex = std::uint32_t;
 inline constexpr ExtrusionIndex kDefaultExtrusion = 0;
 
@@ -112,8 +116,9 @@ struct Arc {
     double endAngle = 0;
 };
 
-// Centre and major axis in world coordinates; the parameters run counter-clockwise
-// from startParam to endParam (0 and 2 pi for a full ellipse).
+// Centre and major axis in world coordinates; the minor axis is ratio times the
+// major axis turned a quarter counter-clockwise about the extrusion; the
+// parameters run from startParam to endParam (0 and 2 pi for a full ellipse).
 struct Ellipse {
     EntityProps props;
     Vec3 center;
@@ -179,6 +184,9 @@ struct Spline {
     Vec3 startTangent; // zero when not given
     Vec3 endTangent;
 };
+
+// A helix, kept as the spline that approximates it.
+struct Helix : Spline {};
 
 // Alignment of single-line text.
 enum class TextHAlign : std::uint8_t { Left, Center, Right, Aligned, Middle, Fit };
