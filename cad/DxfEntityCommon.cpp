@@ -44,9 +44,10 @@ bool readCommonGroup(DxfReaderContext& c, EntityCommon& common) {
     case 230:
         return c.coordinate(210, common.normal);
     default:
-        // Extended data, reactors, subclass markers and owner handles.
-        return c.group.code >= 1000 || c.group.code == 100 || c.group.code == 102 ||
-               c.group.code == 330 || c.group.code == 360;
+        // Extended data, reactors and owner handles. Subclass markers (100) are
+        // left to the entities that need them.
+        return c.group.code >= 1000 || c.group.code == 102 || c.group.code == 330 ||
+               c.group.code == 360;
     }
 }
 
