@@ -1,5 +1,6 @@
 #include "cad/DxfEntityCommon.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace cad {
@@ -28,7 +29,8 @@ bool readCommonGroup(DxfReaderContext& c, EntityCommon& common) {
         p.lineweight = std::int16_t(c.integer(-3, 211));
         return true;
     case 48:
-        p.linetypeScale = float(c.real());
+        // Kept as a float: values beyond its range are cut to it.
+        p.linetypeScale = float(std::clamp(c.real(), -1e30, 1e30));
         return true;
     case 60:
         p.invisible = c.flag();

@@ -202,17 +202,18 @@ Box2 textBox(const Drawing& d, const TextData& t) {
 
 Box2 mtextBox(const Drawing& d, const MText& m) {
     double longest = 0;
-    std::size_t lines = 1;
-    measureMText(d.text(m.content), longest, lines);
+    std::size_t paragraphs = 1;
+    measureMText(d.text(m.content), longest, paragraphs);
     const double h = std::fabs(m.height);
     double width = h * longest;
+    double lines = double(paragraphs);
     if (m.rectWidth > 0 && width > m.rectWidth) {
         // Long lines wrap at the box width.
-        lines += std::size_t(width / m.rectWidth);
+        lines += std::floor(width / m.rectWidth);
         width = m.rectWidth;
     }
     const double spacing = 1.667 * h * (m.lineSpacingFactor > 0 ? m.lineSpacingFactor : 1);
-    const double height = h + spacing * double(lines - 1) + kDescent * h;
+    const double height = h + spacing * (lines - 1) + kDescent * h;
     const int column = (m.attachment - 1) % 3, row = (m.attachment - 1) / 3;
     const double x0 = -width * column / 2.0;
     const double y1 = height * row / 2.0;
