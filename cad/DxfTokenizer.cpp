@@ -69,6 +69,7 @@ bool DxfTokenizer::next(DxfGroup& group) {
         group = last_;
         return true;
     }
+    groupOffset_ = offset_;
     const bool more = binary_ ? nextBinary(group) : nextText(group);
     if (more)
         last_ = group;
