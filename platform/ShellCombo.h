@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QComboBox>
+#include <QPointer>
+
+class ShellList;
+struct ShellItem;
+
+// A folder chooser: the virtual root "Computer" with its entries, and the current folder's
+// chain of parent folders under the entry it lies in. Bound to a ShellList both ways.
+class ShellCombo : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ShellCombo(QWidget* parent = nullptr);
+
+    void setShellList(ShellList* list);
+    ShellList* shellList() const { return list_; }
+
+    // Shows a folder (and the bound list follows); a path that leads nowhere shows the
+    // virtual root instead.
+    void setSelectedPath(const QString& path);
+    QString selectedPath() const; // "" for a virtual folder
+    QString selectedIdentity() const;
+
+signals:
+    void folderSelected(const QString& identity);
+
+private:
+    void showFolder(const QString& identity);
+    void rebuild();
+    void onActivated(int index);
+    void onListFolderChanged();
+    void addEntry(const ShellItem& item, int level);
+
+    QPointer<ShellList> list_;
+    QString identity_;
+};
