@@ -349,14 +349,15 @@ bool ShellList::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::MouseButtonPress: {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        const QPoint pos = mapFrom(static_cast<QWidget*>(watched), mouse->position().toPoint());
+        const QPoint pos = static_cast<QWidget*>(watched)->mapTo(this, mouse->position().toPoint());
         emit mousePressed(mouse->button(), pos);
         break;
     }
     case QEvent::MouseButtonDblClick: {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
-            const QPoint pos = mapFrom(static_cast<QWidget*>(watched), mouse->position().toPoint());
+            const QPoint pos =
+                static_cast<QWidget*>(watched)->mapTo(this, mouse->position().toPoint());
             if (itemAt(pos) >= 0) {
                 openCurrent();
                 return true;
