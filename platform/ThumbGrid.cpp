@@ -365,6 +365,10 @@ void ThumbGrid::mousePressEvent(QMouseEvent* event) {
     emit mousePressed(event->button(), event->modifiers(), pos);
 }
 
+void ThumbGrid::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
+
 void ThumbGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     emit mouseDoubleClicked(event->button(), event->position().toPoint());
 }
