@@ -46,9 +46,6 @@ public:
     QString filter() const { return filter_; }
     void setShowHidden(bool show) { showHidden_ = show; }
     bool showHidden() const { return showHidden_; }
-    // Treat files that also behave as folders (none on this platform) as folders.
-    void setFilesCanBeFolders(bool on) { filesCanBeFolders_ = on; }
-    bool filesCanBeFolders() const { return filesCanBeFolders_; }
 
     // Reads the folder again; items() then holds what it lists.
     void reload();
@@ -61,6 +58,5 @@ private:
     QString filter_;
     QList<QRegularExpression> patterns_;
     bool showHidden_ = false;
-    bool filesCanBeFolders_ = false;
     QList<ShellItem> items_;
 };

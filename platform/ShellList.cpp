@@ -23,12 +23,31 @@ void makeReadOnlyMultiSelect(QAbstractItemView* view) {
     view->setAcceptDrops(false);
 }
 
+// A view that reports each mouse press after handling it, so that whoever is told sees the
+// selection the press made (a right press selects the item under it, as in any list).
+template <class View> class PressReportingView : public View {
+public:
+    explicit PressReportingView(QWidget* parent, std::function<void(QMouseEvent*)> report)
+        : View(parent), report_(std::move(report)) {}
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        View::mousePressEvent(event);
+        report_(event);
+    }
+
+private:
+    std::function<void(QMouseEvent*)> report_;
+};
+
 } // namespace
 
 ShellList::ShellList(QWidget* parent)
     : QWidget(parent), model_(new ShellItemModel(this)), fileOps_(this) {
-    folders_.setFilesCanBeFolders(true);
-    tree_ = new QTreeView(this);
+    const auto reportPress = [this](QMouseEvent* event) {
+        emit mousePressed(event->button(), mapFromGlobal(event->globalPosition().toPoint()));
+    };
+    tree_ = new PressReportingView<QTreeView>(this, reportPress);
     tree_->setObjectName(QStringLiteral("reportView"));
     tree_->setRootIsDecorated(false);
     tree_->setItemsExpandable(false);
@@ -39,7 +58,7 @@ ShellList::ShellList(QWidget* parent)
     tree_->header()->resizeSection(0, 220);
     makeReadOnlyMultiSelect(tree_);
 
-    list_ = new QListView(this);
+    list_ = new PressReportingView<QListView>(this, reportPress);
     list_->setObjectName(QStringLiteral("listView"));
     list_->setViewMode(QListView::ListMode);
     list_->setFlow(QListView::TopToBottom);
@@ -135,7 +154,6 @@ QString ShellList::fileFilter() const {
 void ShellList::setOptions(int options) {
     options_ = options;
     folders_.setShowHidden(options & ShowHidden);
-    folders_.setFilesCanBeFolders(options & FilesCanBeFolders);
     refresh();
 }
 
@@ -346,12 +364,6 @@ bool ShellList::eventFilter(QObject* watched, QEvent* event) {
         }
         // A claimed shortcut override makes the key arrive here as a key press.
         return true;
-    }
-    case QEvent::MouseButtonPress: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        const QPoint pos = static_cast<QWidget*>(watched)->mapTo(this, mouse->position().toPoint());
-        emit mousePressed(mouse->button(), pos);
-        break;
     }
     case QEvent::MouseButtonDblClick: {
         auto* mouse = static_cast<QMouseEvent*>(event);

@@ -23,6 +23,8 @@ class ShellItemModel;
 class ShellList : public QWidget {
     Q_OBJECT
 public:
+    // FilesCanBeFolders is kept for callers that set it: no file of this desktop's local
+    // file system also acts as a folder, so it changes nothing here.
     enum Option { AutoFill = 1, DefaultKeyHandling = 2, FilesCanBeFolders = 4, ShowHidden = 8 };
     enum class ViewStyle { Report, List };
 

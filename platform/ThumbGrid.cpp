@@ -11,6 +11,9 @@
 
 namespace {
 
+// How far an owner may draw outside a cell (frames, shadows): repaints cover that much too.
+constexpr int kOwnerDrawMargin = 8;
+
 // The rectangle a picture of `size` takes when centred in `area`: shrunk to fit keeping
 // its proportions, never enlarged.
 QRect centredPictureRect(const QSize& size, const QRect& area) {
@@ -66,14 +69,14 @@ void ThumbGrid::setBackground(const QColor& color) {
     redraw();
 }
 
+// The grid paints no cell backgrounds or borders: these two colours are kept for the owner
+// that does, and changing them alone needs no redraw.
 void ThumbGrid::setThumbnailsBackground(const QColor& color) {
     thumbnailsBackground_ = color;
-    redraw();
 }
 
 void ThumbGrid::setThumbnailsBorderColor(const QColor& color) {
     thumbnailsBorderColor_ = color;
-    redraw();
 }
 
 void ThumbGrid::setSelectionColor(const QColor& color) {
@@ -133,7 +136,10 @@ void ThumbGrid::setCellPicture(int idx, const QImage& picture) {
     }
     cells_[idx].picture = stored;
     if (lockCount_ == 0 && isCellVisible(idx)) {
-        viewport()->update(cellRect(idx).translated(-viewPosition()));
+        viewport()->update(cellRect(idx)
+                               .translated(-viewPosition())
+                               .adjusted(-kOwnerDrawMargin, -kOwnerDrawMargin, kOwnerDrawMargin,
+                                         kOwnerDrawMargin));
     }
 }
 
@@ -299,7 +305,8 @@ void ThumbGrid::paintEvent(QPaintEvent* event) {
     const QRect exposed = event->rect();
     painter.fillRect(exposed, background_);
     const QPoint origin = viewPosition();
-    const QRect visible = exposed.translated(origin);
+    const QRect visible = exposed.translated(origin).adjusted(-kOwnerDrawMargin, -kOwnerDrawMargin,
+                                                              kOwnerDrawMargin, kOwnerDrawMargin);
     const int columns = columnCount();
     const int pitchY = layout_.thumbHeight + layout_.vertBorder;
     const int firstRow = std::max(0, (visible.top() - layout_.vertBorder) / pitchY);

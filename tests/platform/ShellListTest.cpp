@@ -178,12 +178,37 @@ TEST_F(ShellListTest, ColumnsFindingAndSelecting) {
     EXPECT_EQ(list.selectedIndexes(), QList<int>({4}));
 }
 
-TEST_F(ShellListTest, MousePressesAreReportedWithThePosition) {
-    QSignalSpy pressed(&list, &ShellList::mousePressed);
-    const QPoint at = itemCentre(list, 2);
-    QTest::mousePress(list.activeView()->viewport(), Qt::RightButton, {},
-                      list.activeView()->viewport()->mapFrom(&list, at));
-    ASSERT_EQ(pressed.count(), 1);
-    EXPECT_EQ(pressed[0][0].value<Qt::MouseButton>(), Qt::RightButton);
-    EXPECT_EQ(list.itemAt(pressed[0][1].toPoint()), 2);
+TEST_F(ShellListTest, RightPressesAreReportedAfterTheySelect) {
+    struct Press {
+        Qt::MouseButton button;
+        int row;
+        QList<int> selectedAtSignal;
+    };
+    QList<QList<int>> seen;
+    QList<int> rows;
+    QObject::connect(&list, &ShellList::mousePressed, [&](Qt::MouseButton, QPoint pos) {
+        seen.append(list.selectedIndexes());
+        rows.append(list.itemAt(pos));
+    });
+    list.moveToItem(0);
+    list.activeView()->selectionModel()->select(list.activeView()->model()->index(1, 0),
+                                                QItemSelectionModel::Select |
+                                                    QItemSelectionModel::Rows);
+    const Press presses[] = {
+        {Qt::RightButton, 1, {0, 1}}, // a selected item keeps the whole selection
+        {Qt::RightButton, 3, {3}},    // another item becomes the only selected one
+        {Qt::LeftButton, 2, {2}},
+    };
+    for (const Press& press : presses) {
+        QTest::mousePress(
+            list.activeView()->viewport(), press.button, {},
+            list.activeView()->viewport()->mapFrom(&list, itemCentre(list, press.row)));
+        QTest::mouseRelease(
+            list.activeView()->viewport(), press.button, {},
+            list.activeView()->viewport()->mapFrom(&list, itemCentre(list, press.row)));
+        ASSERT_FALSE(seen.isEmpty());
+        EXPECT_EQ(seen.last(), press.selectedAtSignal) << press.row;
+        EXPECT_EQ(rows.last(), press.row);
+    }
+    EXPECT_EQ(seen.size(), 3);
 }
