@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLocale>
 #include <QMimeDatabase>
 #include <QSet>
@@ -57,7 +58,27 @@ QString typeText(const QFileInfo& info) {
     return mime.comment();
 }
 
-ShellItem itemFromInfo(const QFileInfo& info) {
+// Type texts of one folder's files, looked up once per distinct ending: a folder of
+// thousands of drawings asks the MIME database a handful of times.
+class TypeTexts {
+public:
+    QString of(const QFileInfo& info) {
+        const QString ending = info.completeSuffix().toLower();
+        if (ending.isEmpty() || info.isDir()) {
+            return typeText(info);
+        }
+        auto found = byEnding_.constFind(ending);
+        if (found == byEnding_.constEnd()) {
+            found = byEnding_.insert(ending, typeText(info));
+        }
+        return *found;
+    }
+
+private:
+    QHash<QString, QString> byEnding_;
+};
+
+ShellItem itemFromInfo(const QFileInfo& info, TypeTexts& types) {
     ShellItem item;
     item.inFileSystem = true;
     item.isFolder = info.isDir();
@@ -66,7 +87,7 @@ ShellItem itemFromInfo(const QFileInfo& info) {
     item.identity = item.path;
     item.displayName = info.fileName().isEmpty() ? path : info.fileName();
     item.detail[0] = item.isFolder ? QString() : FolderModel::sizeText(info.size());
-    item.detail[1] = typeText(info);
+    item.detail[1] = types.of(info);
     const QDateTime modified = info.lastModified();
     item.detail[2] =
         modified.isValid() ? QLocale().toString(modified, QLocale::ShortFormat) : QString();
@@ -74,7 +95,8 @@ ShellItem itemFromInfo(const QFileInfo& info) {
 }
 
 ShellItem namedFolderItem(const QString& path, const QString& name) {
-    ShellItem item = itemFromInfo(QFileInfo(path));
+    TypeTexts types;
+    ShellItem item = itemFromInfo(QFileInfo(path), types);
     item.displayName = name;
     return item;
 }
@@ -142,7 +164,8 @@ ShellItem FolderModel::describeFolder(const QString& identity) {
         root.identity = kComputerIdentity;
         return root;
     }
-    return itemFromInfo(QFileInfo(QDir::cleanPath(identity)));
+    TypeTexts types;
+    return itemFromInfo(QFileInfo(QDir::cleanPath(identity)), types);
 }
 
 QList<ShellItem> FolderModel::computerItems() {
@@ -208,11 +231,12 @@ void FolderModel::reload() {
 
 QList<ShellItem> FolderModel::readFileSystemFolder() const {
     const QDir dir(folder_);
-    const QFileInfoList entries =
-        dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    const QFileInfoList entries = dir.entryInfoList(
+        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Unsorted);
     const QSet<QString> listedHidden = showHidden_ ? QSet<QString>() : namesListedHidden(folder_);
     QList<ShellItem> items;
     items.reserve(entries.size());
+    TypeTexts types;
     for (const QFileInfo& info : entries) {
         const QString name = info.fileName();
         if (!showHidden_ && (name.startsWith(u'.') || listedHidden.contains(name))) {
@@ -221,7 +245,7 @@ QList<ShellItem> FolderModel::readFileSystemFolder() const {
         if (!info.isDir() && !matchesFilter(name, patterns_)) {
             continue;
         }
-        items.append(itemFromInfo(info));
+        items.append(itemFromInfo(info, types));
     }
     std::sort(items.begin(), items.end(), listedBefore);
     return items;
