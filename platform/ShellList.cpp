@@ -231,11 +231,11 @@ void ShellList::selectAll() {
 }
 
 void ShellList::copySelection() {
-    fileOps_.putOnClipboard(selectedPaths(), false);
+    fileOps_.putOnClipboard(operablePaths(), false);
 }
 
 void ShellList::cutSelection() {
-    fileOps_.putOnClipboard(selectedPaths(), true);
+    fileOps_.putOnClipboard(operablePaths(), true);
 }
 
 void ShellList::paste() {
@@ -249,7 +249,7 @@ void ShellList::paste() {
 }
 
 void ShellList::trashSelection() {
-    const QStringList paths = selectedPaths();
+    const QStringList paths = operablePaths();
     if (!paths.isEmpty()) {
         fileOps_.trash(paths);
         refresh();
@@ -257,7 +257,7 @@ void ShellList::trashSelection() {
 }
 
 void ShellList::deleteSelection() {
-    const QStringList paths = selectedPaths();
+    const QStringList paths = operablePaths();
     if (!paths.isEmpty()) {
         fileOps_.remove(paths);
         refresh();
@@ -278,6 +278,12 @@ QStringList ShellList::selectedPaths() const {
         }
     }
     return paths;
+}
+
+QStringList ShellList::operablePaths() const {
+    // The virtual root lists places (home, the file-system root, volumes), not files to
+    // copy, move or delete.
+    return folderPath().isEmpty() ? QStringList() : selectedPaths();
 }
 
 void ShellList::reselect(const QStringList& paths) {

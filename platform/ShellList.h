@@ -84,6 +84,7 @@ private:
     void openCurrent();
     std::function<void()> keyCommand(const QKeyEvent* event);
     QStringList selectedPaths() const;
+    QStringList operablePaths() const;
     void reselect(const QStringList& paths);
 
     FolderModel folders_;

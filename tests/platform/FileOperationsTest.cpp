@@ -18,6 +18,11 @@ namespace {
 
 using Question = FileOperations::Question;
 
+bool clipboardHoldsFiles() {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    return data != nullptr && data->hasUrls();
+}
+
 struct Asked {
     Question question;
     QStringList paths;
@@ -163,8 +168,7 @@ TEST_F(FileOperationsTest, CutAndPasteMovesOnceAndEmptiesTheClipboard) {
     EXPECT_EQ(TempFolder::read(destination("folder/inside.dwg")), "inside");
     EXPECT_FALSE(QFileInfo::exists(source("part.dxf")));
     EXPECT_FALSE(QFileInfo::exists(source("folder")));
-    const QMimeData* after = QApplication::clipboard()->mimeData();
-    EXPECT_TRUE(after == nullptr || !after->hasUrls());
+    EXPECT_FALSE(clipboardHoldsFiles());
 
     pasteInto(source.path()); // nothing left to paste
     EXPECT_FALSE(QFileInfo::exists(source("part.dxf")));
@@ -272,6 +276,21 @@ TEST_F(FileOperationsTest, AFileGoneSinceCopyingIsReported) {
     pasteInto(destination.path());
     EXPECT_EQ(failed, QStringList({source("plan.dwg")}));
     EXPECT_FALSE(QFileInfo::exists(destination("plan.dwg")));
+}
+
+TEST_F(FileOperationsTest, ThePlacesOfTheVirtualRootAreNoFiles) {
+    answer = true;
+    ASSERT_TRUE(list.setFolder("computer:"));
+    ASSERT_GE(list.findByCaption("home"), 0); // the test's own home folder
+    list.moveToItem(list.findByCaption("home"));
+    for (Qt::Key command : {Qt::Key_C, Qt::Key_X}) {
+        key(command, Qt::ControlModifier);
+        EXPECT_FALSE(clipboardHoldsFiles());
+    }
+    key(Qt::Key_Delete);
+    key(Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_TRUE(asked.empty());
+    EXPECT_TRUE(QFileInfo::exists(home("data")));
 }
 
 TEST(FileClipboardFormat, ReadsBothDesktopFormatsBack) {

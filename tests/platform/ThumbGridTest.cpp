@@ -1,9 +1,12 @@
 #include "platform/ThumbGrid.h"
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -285,4 +288,22 @@ TEST_F(ThumbGridTest, SizeAndSpacingChangesRelayOut) {
     EXPECT_EQ(grid.cellRect(3), QRect(4 + 124, 6 + 146, 120, 140));
     grid.setCellPicture(0, solid(500, 500, Qt::red));
     EXPECT_EQ(grid.cellPicture(0).size(), QSize(120, 120));
+}
+
+TEST_F(ThumbGridTest, HintsShowTheTextOnlyWhileSwitchedOn) {
+    fill(1);
+    const auto askForHint = [&] {
+        const QPoint at = grid.cellRect(0).center();
+        QHelpEvent help(QEvent::ToolTip, at, grid.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(grid.viewport(), &help);
+    };
+    grid.setHintText("plan.dwg\r\n Size: 58 KB");
+    grid.setHintsEnabled(true);
+    askForHint();
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), "plan.dwg\r\n Size: 58 KB");
+
+    grid.setHintsEnabled(false);
+    askForHint();
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
 }
