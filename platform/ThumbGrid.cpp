@@ -13,6 +13,8 @@ namespace {
 
 // How far an owner may draw outside a cell (frames, shadows): repaints cover that much too.
 constexpr int kOwnerDrawMargin = 8;
+// Decoded pictures kept at least, and at least twice as many as a view shows.
+constexpr int kMinDecodedPictures = 40;
 
 // The rectangle a picture of `size` takes when centred in `area`: shrunk to fit keeping
 // its proportions, never enlarged.
@@ -86,6 +88,7 @@ void ThumbGrid::setSelectionColor(const QColor& color) {
 
 int ThumbGrid::appendCell() {
     cells_.emplace_back();
+    pictures_.resize(cellCount());
     relayout();
     redraw();
     return int(cells_.size()) - 1;
@@ -95,6 +98,7 @@ void ThumbGrid::clear() {
     const bool hadSelection = !selectedIndexes().isEmpty();
     cells_.clear();
     cells_.shrink_to_fit();
+    pictures_.clear();
     current_ = -1;
     anchor_ = -1;
     relayout();
@@ -134,7 +138,7 @@ void ThumbGrid::setCellPicture(int idx, const QImage& picture) {
     if (!stored.isNull() && (stored.width() > area.width() || stored.height() > area.height())) {
         stored = stored.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
-    cells_[idx].picture = stored;
+    pictures_.set(idx, stored);
     if (lockCount_ == 0 && isCellVisible(idx)) {
         viewport()->update(cellRect(idx)
                                .translated(-viewPosition())
@@ -143,12 +147,12 @@ void ThumbGrid::setCellPicture(int idx, const QImage& picture) {
     }
 }
 
-QImage ThumbGrid::cellPicture(int idx) const {
-    return validIndex(idx) ? cells_[idx].picture : QImage();
+QImage ThumbGrid::cellPicture(int idx) {
+    return pictures_.get(idx);
 }
 
 bool ThumbGrid::hasCellPicture(int idx) const {
-    return validIndex(idx) && !cells_[idx].picture.isNull();
+    return pictures_.has(idx);
 }
 
 void ThumbGrid::clearSelection() {
@@ -268,6 +272,8 @@ void ThumbGrid::unlockUpdate() {
 
 void ThumbGrid::relayout() {
     const int columns = columnCount();
+    const int visibleRows = viewport()->height() / (layout_.thumbHeight + layout_.vertBorder) + 2;
+    pictures_.setCacheSize(std::max(kMinDecodedPictures, 2 * columns * visibleRows));
     const QSize content = layout_.contentSize(cellCount(), columns);
     const QSize view = viewport()->size();
     verticalScrollBar()->setRange(0, std::max(0, content.height() - view.height()));
@@ -333,7 +339,7 @@ void ThumbGrid::paintCell(QPainter& painter, int idx, const QPoint& origin) {
         painter.restore();
     }
     const QRect area = thumbRect.translated(cell.topLeft());
-    const QImage& picture = cells_[idx].picture;
+    const QImage picture = pictures_.get(idx);
     if (!picture.isNull() && area.width() > 0 && area.height() > 0) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(centredPictureRect(picture.size(), area), picture);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/PictureStore.h"
 #include "platform/ThumbGridLayout.h"
 
 #include <QAbstractScrollArea>
@@ -62,8 +63,11 @@ public:
     int cellTag(int idx) const;
     // Stores a copy shrunk to fit the picture area (never enlarged); a null image removes it.
     void setCellPicture(int idx, const QImage& picture);
-    QImage cellPicture(int idx) const;
+    QImage cellPicture(int idx);
     bool hasCellPicture(int idx) const;
+    // Memory held by the cells' pictures, and how many of them are kept decoded.
+    qint64 pictureBytes() const { return pictures_.packedBytes(); }
+    int decodedPictureCount() const { return pictures_.cachedCount(); }
 
     // Selection: the current cell and the cells of a multiple selection.
     void clearSelection();
@@ -122,7 +126,6 @@ private:
     struct Cell {
         QString text[3];
         int tag = 0;
-        QImage picture;
         bool selected = false;
     };
     bool validIndex(int idx) const { return idx >= 0 && idx < int(cells_.size()); }
@@ -135,6 +138,7 @@ private:
 
     ThumbGridLayout layout_;
     std::vector<Cell> cells_;
+    PictureStore pictures_;
     int current_ = -1;
     int anchor_ = -1;
     int lockCount_ = 0;

@@ -96,18 +96,25 @@ void BM_NaturalSort(benchmark::State& state) {
 }
 BENCHMARK(BM_NaturalSort)->Arg(5000)->Unit(benchmark::kMillisecond);
 
+// Pictures as drawing previews come: lines on a plain background.
+QImage previewPicture(int n) {
+    QImage image(80, 60, QImage::Format_RGB888);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setPen(Qt::black);
+    for (int i = 0; i < 20; ++i) {
+        painter.drawLine((n * 3 + i * 7) % 80, (i * 5) % 60, (i * 13) % 80, 59 - (n + i) % 60);
+    }
+    return image;
+}
+
 // Painting the visible part of a grid costs the same whatever the number of cells.
 void BM_ThumbGridPaint(benchmark::State& state) {
     ThumbGrid grid;
     grid.resize(800, 600);
-    const QImage picture = [] {
-        QImage image(80, 60, QImage::Format_RGB32);
-        image.fill(Qt::darkCyan);
-        return image;
-    }();
     grid.lockUpdate();
     for (int i = 0; i < state.range(0); ++i) {
-        grid.setCellPicture(grid.appendCell(), picture);
+        grid.setCellPicture(grid.appendCell(), previewPicture(i % 64));
     }
     grid.unlockUpdate();
     grid.setBeforeImageDraw([](int, int left, int top, QPainter& dest, QRect& thumbRect) {
@@ -122,6 +129,30 @@ void BM_ThumbGridPaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ThumbGridPaint)->Arg(100)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+// Storing a folder's previews: time per picture and the memory each one keeps.
+void BM_ThumbGridStorePictures(benchmark::State& state) {
+    const int count = int(state.range(0));
+    std::vector<QImage> pictures;
+    for (int i = 0; i < 64; ++i) {
+        pictures.push_back(previewPicture(i));
+    }
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        ThumbGrid grid;
+        grid.resize(800, 600);
+        grid.lockUpdate();
+        for (int i = 0; i < count; ++i) {
+            grid.setCellPicture(grid.appendCell(), pictures[i % pictures.size()]);
+        }
+        bytes = grid.pictureBytes();
+        grid.unlockUpdate();
+    }
+    state.SetItemsProcessed(state.iterations() * count);
+    state.counters["bytes_per_picture"] = double(bytes) / count;
+    state.counters["bitmap_bytes"] = double(pictures[0].sizeInBytes());
+}
+BENCHMARK(BM_ThumbGridStorePictures)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // Filling a grid under the paint lock, as a rebuild does.
 void BM_ThumbGridFill(benchmark::State& state) {

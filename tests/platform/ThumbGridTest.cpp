@@ -307,3 +307,16 @@ TEST_F(ThumbGridTest, HintsShowTheTextOnlyWhileSwitchedOn) {
     askForHint();
     EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
 }
+
+TEST_F(ThumbGridTest, ManyPicturesKeepOnlyAFewDecoded) {
+    fill(500);
+    for (int i = 0; i < 500; ++i) {
+        grid.setCellPicture(i, solid(80, 60, QColor::fromHsv(i % 360, 200, 200)));
+    }
+    EXPECT_LE(grid.decodedPictureCount(), 40);
+    EXPECT_LT(grid.pictureBytes(), 500 * 80 * 60); // well under one byte a pixel
+    EXPECT_EQ(grid.cellPicture(123), solid(80, 60, QColor::fromHsv(123, 200, 200)));
+    // Painting decodes what the view shows and stays within the bound.
+    render();
+    EXPECT_LE(grid.decodedPictureCount(), 40);
+}
