@@ -223,32 +223,29 @@ bool FileOperations::transfer(const QString& source, const QString& target, bool
 }
 
 void FileOperations::trash(const QStringList& paths) {
-    if (paths.isEmpty() || !ask(Question::Trash, paths)) {
-        return;
-    }
-    QStringList failed;
-    for (const QString& path : paths) {
-        if (!QFile::moveToTrash(withoutTrailingSlash(path))) {
-            failed.append(path);
-        }
-    }
-    if (!failed.isEmpty()) {
-        fail(QObject::tr("These items could not be moved to the trash:"), failed);
-    }
+    removeEach(Question::Trash, paths, QObject::tr("These items could not be moved to the trash:"),
+               [](const QString& path) { return QFile::moveToTrash(path); });
 }
 
 void FileOperations::remove(const QStringList& paths) {
-    if (paths.isEmpty() || !ask(Question::Delete, paths)) {
+    removeEach(Question::Delete, paths, QObject::tr("These items could not be deleted:"),
+               removeEntry);
+}
+
+void FileOperations::removeEach(Question question, const QStringList& paths,
+                                const QString& failureMessage,
+                                const std::function<bool(const QString&)>& removeOne) {
+    if (paths.isEmpty() || !ask(question, paths)) {
         return;
     }
     QStringList failed;
     for (const QString& path : paths) {
-        if (!removeEntry(withoutTrailingSlash(path))) {
+        if (!removeOne(withoutTrailingSlash(path))) {
             failed.append(path);
         }
     }
     if (!failed.isEmpty()) {
-        fail(QObject::tr("These items could not be deleted:"), failed);
+        fail(failureMessage, failed);
     }
 }
 

@@ -38,6 +38,8 @@ public:
 private:
     bool ask(Question question, const QStringList& paths) const;
     void fail(const QString& message, const QStringList& paths) const;
+    void removeEach(Question question, const QStringList& paths, const QString& failureMessage,
+                    const std::function<bool(const QString&)>& removeOne);
     bool transfer(const QString& source, const QString& target, bool move, QStringList& failed);
 
     QWidget* dialogParent_;

@@ -249,17 +249,17 @@ void ShellList::paste() {
 }
 
 void ShellList::trashSelection() {
-    const QStringList paths = operablePaths();
-    if (!paths.isEmpty()) {
-        fileOps_.trash(paths);
-        refresh();
-    }
+    removeSelection(&FileOperations::trash);
 }
 
 void ShellList::deleteSelection() {
+    removeSelection(&FileOperations::remove);
+}
+
+void ShellList::removeSelection(void (FileOperations::*removal)(const QStringList&)) {
     const QStringList paths = operablePaths();
     if (!paths.isEmpty()) {
-        fileOps_.remove(paths);
+        (fileOps_.*removal)(paths);
         refresh();
     }
 }

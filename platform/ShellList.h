@@ -85,6 +85,7 @@ private:
     std::function<void()> keyCommand(const QKeyEvent* event);
     QStringList selectedPaths() const;
     QStringList operablePaths() const;
+    void removeSelection(void (FileOperations::*removal)(const QStringList&));
     void reselect(const QStringList& paths);
 
     FolderModel folders_;

@@ -43,25 +43,23 @@ ThumbGrid::ThumbGrid(QWidget* parent) : QAbstractScrollArea(parent) {
 ThumbGrid::~ThumbGrid() = default;
 
 void ThumbGrid::setThumbWidth(int width) {
-    layout_.thumbWidth = std::max(1, width);
-    relayout();
-    redraw();
+    setGeometryValue(layout_.thumbWidth, width, 1);
 }
 
 void ThumbGrid::setThumbHeight(int height) {
-    layout_.thumbHeight = std::max(1, height);
-    relayout();
-    redraw();
+    setGeometryValue(layout_.thumbHeight, height, 1);
 }
 
 void ThumbGrid::setHorizBorder(int border) {
-    layout_.horizBorder = std::max(0, border);
-    relayout();
-    redraw();
+    setGeometryValue(layout_.horizBorder, border, 0);
 }
 
 void ThumbGrid::setVertBorder(int border) {
-    layout_.vertBorder = std::max(0, border);
+    setGeometryValue(layout_.vertBorder, border, 0);
+}
+
+void ThumbGrid::setGeometryValue(int& field, int value, int minimum) {
+    field = std::max(minimum, value);
     relayout();
     redraw();
 }

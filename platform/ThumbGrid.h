@@ -129,6 +129,7 @@ private:
         bool selected = false;
     };
     bool validIndex(int idx) const { return idx >= 0 && idx < int(cells_.size()); }
+    void setGeometryValue(int& field, int value, int minimum);
     void relayout();
     void redraw();
     void paintCell(QPainter& painter, int idx, const QPoint& origin);

@@ -19,6 +19,18 @@ int entryOf(const ShellCombo& combo, const QString& identity) {
     return -1;
 }
 
+// A combo bound to a list, over a temporary folder.
+class BoundCombo : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir.files({"a/b/c.dwg", "plan.dwg"});
+        combo.setShellList(&list);
+    }
+    TempFolder dir;
+    ShellCombo combo;
+    ShellList list;
+};
+
 } // namespace
 
 TEST(ShellCombo, StartsAtHomeAndShowsItInTheBoundList) {
@@ -29,12 +41,7 @@ TEST(ShellCombo, StartsAtHomeAndShowsItInTheBoundList) {
     EXPECT_EQ(list.folderPath(), QDir::homePath() + "/");
 }
 
-TEST(ShellCombo, ChoosingAFolderMovesTheListAndTheListMovesTheCombo) {
-    TempFolder dir;
-    dir.files({"a/b/c.dwg"});
-    ShellCombo combo;
-    ShellList list;
-    combo.setShellList(&list);
+TEST_F(BoundCombo, ChoosingAFolderMovesTheListAndTheListMovesTheCombo) {
     QSignalSpy changed(&list, &ShellList::folderChanged);
 
     combo.setSelectedPath(dir("a/b"));
@@ -58,12 +65,7 @@ TEST(ShellCombo, ChoosingAFolderMovesTheListAndTheListMovesTheCombo) {
     EXPECT_EQ(combo.selectedPath(), "/");
 }
 
-TEST(ShellCombo, AFolderThatLeadsNowhereShowsTheVirtualRoot) {
-    TempFolder dir;
-    dir.files({"plan.dwg"});
-    ShellCombo combo;
-    ShellList list;
-    combo.setShellList(&list);
+TEST_F(BoundCombo, AFolderThatLeadsNowhereShowsTheVirtualRoot) {
     for (const QString& path : {dir("missing/"), dir("plan.dwg"), QString(), QString("rel/x")}) {
         combo.setSelectedPath(dir.path());
         combo.setSelectedPath(path);
