@@ -190,7 +190,7 @@ QStringList FileOperations::paste(const QString& folder) {
         QApplication::clipboard()->clear();
     }
     if (!failed.isEmpty()) {
-        fail(QObject::tr("These items could not be pasted:"), failed);
+        reportFailure(QObject::tr("These items could not be pasted:"), failed);
     }
     return created;
 }
@@ -245,7 +245,7 @@ void FileOperations::removeEach(Question question, const QStringList& paths,
         }
     }
     if (!failed.isEmpty()) {
-        fail(failureMessage, failed);
+        reportFailure(failureMessage, failed);
     }
 }
 
@@ -274,7 +274,7 @@ bool FileOperations::ask(Question question, const QStringList& paths) const {
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
-void FileOperations::fail(const QString& message, const QStringList& paths) const {
+void FileOperations::reportFailure(const QString& message, const QStringList& paths) const {
     if (failure_) {
         failure_(message, paths);
         return;

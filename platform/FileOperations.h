@@ -31,13 +31,15 @@ public:
     void trash(const QStringList& paths);
     void remove(const QStringList& paths);
 
+    // Tells the user about paths that could not be acted on, through the failure hook.
+    void reportFailure(const QString& message, const QStringList& paths) const;
+
     // The clipboard formats of a file list, and their reading back.
     static QMimeData* makeMimeData(const QStringList& paths, bool cut);
     static QStringList pathsFromMimeData(const QMimeData* data, bool* cut);
 
 private:
     bool ask(Question question, const QStringList& paths) const;
-    void fail(const QString& message, const QStringList& paths) const;
     void removeEach(Question question, const QStringList& paths, const QString& failureMessage,
                     const std::function<bool(const QString&)>& removeOne);
     bool transfer(const QString& source, const QString& target, bool move, QStringList& failed);

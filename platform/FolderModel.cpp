@@ -138,7 +138,8 @@ QString FolderModel::resolve(const QString& pathOrIdentity) {
         return QString();
     }
     const QFileInfo info(path);
-    if (!info.isDir()) {
+    // A folder that cannot be listed leads nowhere: showing it empty would hide the reason.
+    if (!info.isDir() || !info.isReadable() || !info.isExecutable()) {
         return QString();
     }
     return withTrailingSlash(QDir::cleanPath(info.absoluteFilePath()));

@@ -24,7 +24,7 @@ public:
     static const QString kComputerName;     // "Computer"
 
     // The folder identity a path or identity leads to: a real folder path ending in "/",
-    // kComputerIdentity, or "" when it leads nowhere (missing, not a folder).
+    // kComputerIdentity, or "" when it leads nowhere (missing, not a folder, not readable).
     static QString resolve(const QString& pathOrIdentity);
     // The identity of the folder above; "" above the virtual root.
     static QString parentOf(const QString& identity);

@@ -305,7 +305,9 @@ void ShellList::openCurrent() {
     }
     const ShellItem first = item(rows.first());
     if (rows.size() == 1 && first.isFolder) {
-        setFolder(first.identity);
+        if (!setFolder(first.identity)) {
+            fileOps_.reportFailure(tr("This folder cannot be opened:"), {first.path});
+        }
         return;
     }
     bool handled = false;

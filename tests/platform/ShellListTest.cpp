@@ -117,6 +117,19 @@ TEST_F(ShellListTest, OpeningAFolderEntersItAndAFileAsksTheOwner) {
     EXPECT_EQ(open.count(), 3);
 }
 
+TEST_F(ShellListTest, AFolderGoneSinceListingIsReportedAndTheListStays) {
+    QStringList failed;
+    list.fileOperations().setFailureHook(
+        [&](const QString&, const QStringList& paths) { failed += paths; });
+    QSignalSpy changed(&list, &ShellList::folderChanged);
+    list.moveToItem(list.findByCaption("other"));
+    QDir(dir("other")).removeRecursively();
+    press(list, Qt::Key_Return);
+    EXPECT_EQ(failed, QStringList({dir("other/")}));
+    EXPECT_EQ(list.folderPath(), dir.path());
+    EXPECT_EQ(changed.count(), 0);
+}
+
 TEST_F(ShellListTest, FilterAndOptionsReReadAtOnce) {
     dir.files({".hidden.dwg"});
     list.setFileFilter("*.dwg;*.dxf");
