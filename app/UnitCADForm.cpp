@@ -50,13 +50,17 @@ void paintWhiteOnBlack(QWidget* widget) {
     widget->setAutoFillBackground(true);
 }
 
-// A pane of the splitter, framed by three pixels of grey.
-QWidget* framedPane(const char* name) {
+// A pane of the splitter, framed by three pixels of grey, and the column that holds its
+// content.
+QWidget* framedPane(const char* name, QVBoxLayout*& column) {
     auto* pane = named(new QWidget, name);
     QPalette palette = pane->palette();
     palette.setColor(QPalette::Window, kPaneFrameColor);
     pane->setPalette(palette);
     pane->setAutoFillBackground(true);
+    column = new QVBoxLayout(pane);
+    column->setContentsMargins(kPaneFrame, kPaneFrame, kPaneFrame, kPaneFrame);
+    column->setSpacing(0);
     return pane;
 }
 
@@ -157,10 +161,8 @@ void TFrmCAD::buildPanes() {
 }
 
 QWidget* TFrmCAD::buildBrowserPane() {
-    QWidget* pane = framedPane("UpperLeft");
-    auto* column = new QVBoxLayout(pane);
-    column->setContentsMargins(kPaneFrame, kPaneFrame, kPaneFrame, kPaneFrame);
-    column->setSpacing(0);
+    QVBoxLayout* column = nullptr;
+    QWidget* pane = framedPane("UpperLeft", column);
 
     RzPanel2 = named(new QWidget, "RzPanel2");
     RzPanel2->setFixedHeight(28);
@@ -193,11 +195,10 @@ QWidget* TFrmCAD::buildBrowserPane() {
 }
 
 QWidget* TFrmCAD::buildViewerPane() {
-    QWidget* pane = framedPane("LowerRight");
+    QVBoxLayout* column = nullptr;
+    QWidget* pane = framedPane("LowerRight", column);
     auto* inner = new QWidget(pane);
-    auto* frame = new QVBoxLayout(pane);
-    frame->setContentsMargins(kPaneFrame, kPaneFrame, kPaneFrame, kPaneFrame);
-    frame->addWidget(inner);
+    column->addWidget(inner);
     const QSize design(371, 382);
     inner->resize(design);
     auto* paneAnchors = new Anchors(inner, design);

@@ -18,6 +18,20 @@ QPointF at(const QRectF& box, double x, double y) {
     return {box.left() + box.width() * x, box.top() + box.height() * y};
 }
 
+// A closed outline through points given in shares of the box.
+QPainterPath outline(const QRectF& box, std::initializer_list<QPointF> shares) {
+    QPainterPath path;
+    for (const QPointF& share : shares) {
+        const QPointF point = at(box, share.x(), share.y());
+        if (path.elementCount() == 0)
+            path.moveTo(point);
+        else
+            path.lineTo(point);
+    }
+    path.closeSubpath();
+    return path;
+}
+
 QRectF part(const QRectF& box, double x, double y, double w, double h) {
     return {at(box, x, y), QSizeF(box.width() * w, box.height() * h)};
 }
@@ -94,16 +108,10 @@ void backArrow(QPainter& p, const QRectF& lens, const QColor& line) {
 }
 
 void disk(QPainter& p, const QRectF& box, const QColor& body, const QColor& label) {
-    QPainterPath outline;
-    outline.moveTo(at(box, 0.12, 0.10));
-    outline.lineTo(at(box, 0.76, 0.10));
-    outline.lineTo(at(box, 0.90, 0.24));
-    outline.lineTo(at(box, 0.90, 0.90));
-    outline.lineTo(at(box, 0.12, 0.90));
-    outline.closeSubpath();
     p.setPen(pen(body.darker(200), box, 0.05));
     p.setBrush(body);
-    p.drawPath(outline);
+    p.drawPath(
+        outline(box, {{0.12, 0.10}, {0.76, 0.10}, {0.90, 0.24}, {0.90, 0.90}, {0.12, 0.90}}));
     p.setPen(Qt::NoPen);
     p.setBrush(label);
     p.drawRect(part(box, 0.24, 0.52, 0.54, 0.34));
@@ -117,15 +125,8 @@ void folder(QPainter& p, const QRectF& box, bool upArrow) {
     const QColor back(214, 160, 40), front(250, 204, 80);
     p.setPen(pen(back.darker(170), box, 0.04));
     p.setBrush(back);
-    QPainterPath tab;
-    tab.moveTo(at(box, 0.06, 0.86));
-    tab.lineTo(at(box, 0.06, 0.20));
-    tab.lineTo(at(box, 0.38, 0.20));
-    tab.lineTo(at(box, 0.46, 0.30));
-    tab.lineTo(at(box, 0.94, 0.30));
-    tab.lineTo(at(box, 0.94, 0.86));
-    tab.closeSubpath();
-    p.drawPath(tab);
+    p.drawPath(outline(
+        box, {{0.06, 0.86}, {0.06, 0.20}, {0.38, 0.20}, {0.46, 0.30}, {0.94, 0.30}, {0.94, 0.86}}));
     p.setBrush(front);
     p.drawRect(part(box, 0.06, 0.40, 0.88, 0.46));
     if (!upArrow)
@@ -137,16 +138,10 @@ void folder(QPainter& p, const QRectF& box, bool upArrow) {
 }
 
 void sheet(QPainter& p, const QRectF& box, bool drawing) {
-    QPainterPath paper;
-    paper.moveTo(at(box, 0.18, 0.04));
-    paper.lineTo(at(box, 0.62, 0.04));
-    paper.lineTo(at(box, 0.84, 0.26));
-    paper.lineTo(at(box, 0.84, 0.96));
-    paper.lineTo(at(box, 0.18, 0.96));
-    paper.closeSubpath();
     p.setPen(pen(QColor(110, 110, 120), box, 0.035));
     p.setBrush(Qt::white);
-    p.drawPath(paper);
+    p.drawPath(
+        outline(box, {{0.18, 0.04}, {0.62, 0.04}, {0.84, 0.26}, {0.84, 0.96}, {0.18, 0.96}}));
     p.setBrush(QColor(215, 215, 222));
     p.drawPolygon(QPolygonF({at(box, 0.62, 0.04), at(box, 0.62, 0.26), at(box, 0.84, 0.26)}));
     if (!drawing) {
