@@ -15,6 +15,10 @@
 
 namespace {
 
+constexpr int kRowsMeasuredForWidths = 256;
+constexpr int kMinNameWidth = 160;
+constexpr int kMaxNameWidth = 360;
+
 void makeReadOnlyMultiSelect(QAbstractItemView* view) {
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -55,7 +59,8 @@ ShellList::ShellList(QWidget* parent)
     tree_->setAllColumnsShowFocus(true);
     tree_->setModel(model_);
     tree_->header()->setStretchLastSection(false);
-    tree_->header()->resizeSection(0, 220);
+    // Column widths follow the texts of the first few hundred rows, not of every row.
+    tree_->header()->setResizeContentsPrecision(kRowsMeasuredForWidths);
     makeReadOnlyMultiSelect(tree_);
 
     list_ = new PressReportingView<QListView>(this, reportPress);
@@ -267,6 +272,15 @@ void ShellList::removeSelection(void (FileOperations::*removal)(const QStringLis
 void ShellList::reload() {
     folders_.reload();
     model_->setItems(folders_.items());
+    fitColumns();
+}
+
+void ShellList::fitColumns() {
+    for (int column = 0; column < ShellItemModel::kColumnCount; ++column) {
+        tree_->resizeColumnToContents(column);
+    }
+    const int nameWidth = tree_->header()->sectionSize(0);
+    tree_->header()->resizeSection(0, std::clamp(nameWidth, kMinNameWidth, kMaxNameWidth));
 }
 
 QStringList ShellList::selectedPaths() const {

@@ -81,6 +81,7 @@ protected:
 
 private:
     void reload();
+    void fitColumns();
     void openCurrent();
     std::function<void()> keyCommand(const QKeyEvent* event);
     QStringList selectedPaths() const;
