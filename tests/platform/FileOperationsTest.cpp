@@ -294,7 +294,8 @@ TEST_F(FileOperationsTest, ThePlacesOfTheVirtualRootAreNoFiles) {
 }
 
 TEST(FileClipboardFormat, ReadsBothDesktopFormatsBack) {
-    const QStringList paths{"/tmp/a b.dwg", "/tmp/folder", "/tmp/中文.dxf"};
+    const QStringList paths{"/tmp/a b.dwg", "/tmp/folder", "/tmp/中文.dxf",
+                            "/tmp/odd #1?%20\nname.dwg"};
     for (bool cut : {false, true}) {
         std::unique_ptr<QMimeData> data(FileOperations::makeMimeData(paths, cut));
         bool readCut = !cut;
