@@ -4,7 +4,11 @@
 #include "platform/FolderModel.h"
 #include "platform/ShellList.h"
 
+#include <QApplication>
+#include <QCompleter>
 #include <QDir>
+#include <QLineEdit>
+#include <QStringListModel>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -47,6 +51,16 @@ QStringList chainBelow(const QString& top, const QString& folder) {
 ShellCombo::ShellCombo(QWidget* parent) : QComboBox(parent) {
     setItemDelegate(new IndentDelegate(this));
     setIconSize(QSize(16, 16));
+    // A folder can also be typed, with its sub-folders offered as completions.
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    folderNames_ = new QStringListModel(this);
+    auto* completer = new QCompleter(folderNames_, this);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    lineEdit()->setCompleter(completer);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &ShellCombo::offerCompletions);
+    connect(lineEdit(), &QLineEdit::returnPressed, this, &ShellCombo::onPathTyped);
     identity_ = FolderModel::resolve(QDir::homePath());
     if (identity_.isEmpty()) {
         identity_ = FolderModel::kComputerIdentity;
@@ -101,6 +115,40 @@ void ShellCombo::onActivated(int index) {
     showFolder(identity);
 }
 
+void ShellCombo::onPathTyped() {
+    const QString typed = lineEdit()->text();
+    if (typed == shownText()) {
+        return; // nothing typed, or an entry already chosen by its name
+    }
+    const QString identity = FolderModel::resolve(typed);
+    if (identity.isEmpty()) {
+        QApplication::beep();
+        rebuild();
+        return;
+    }
+    showFolder(identity);
+}
+
+void ShellCombo::offerCompletions(const QString& typed) {
+    const QString folder = FolderModel::resolve(typed.left(typed.lastIndexOf(u'/') + 1));
+    if (folder.isEmpty() || folder == FolderModel::kComputerIdentity ||
+        folder == completionFolder_) {
+        return;
+    }
+    completionFolder_ = folder;
+    QStringList paths;
+    const QStringList names =
+        QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : names) {
+        paths.append(folder + name + u'/');
+    }
+    folderNames_->setStringList(paths);
+}
+
+QString ShellCombo::shownText() const {
+    return identity_ == FolderModel::kComputerIdentity ? FolderModel::kComputerName : identity_;
+}
+
 void ShellCombo::onListFolderChanged() {
     identity_ = list_->folderIdentity();
     rebuild();
@@ -142,4 +190,5 @@ void ShellCombo::rebuild() {
         }
     }
     setCurrentIndex(current);
+    lineEdit()->setText(shownText()); // the whole path, ready to be edited
 }

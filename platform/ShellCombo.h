@@ -3,11 +3,13 @@
 #include <QComboBox>
 #include <QPointer>
 
+class QStringListModel;
 class ShellList;
 struct ShellItem;
 
 // A folder chooser: the virtual root "Computer" with its entries, and the current folder's
-// chain of parent folders under the entry it lies in. Bound to a ShellList both ways.
+// chain of parent folders under the entry it lies in; a path may also be typed. Bound to a
+// ShellList both ways.
 class ShellCombo : public QComboBox {
     Q_OBJECT
 public:
@@ -30,8 +32,13 @@ private:
     void rebuild();
     void onActivated(int index);
     void onListFolderChanged();
+    void onPathTyped();
+    void offerCompletions(const QString& typed);
+    QString shownText() const;
     void addEntry(const ShellItem& item, int level);
 
     QPointer<ShellList> list_;
     QString identity_;
+    QStringListModel* folderNames_ = nullptr;
+    QString completionFolder_;
 };

@@ -3,8 +3,12 @@
 
 #include "TempFolder.h"
 
+#include <QCompleter>
 #include <QDir>
+#include <QLineEdit>
 #include <QSignalSpy>
+#include <QStringListModel>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -51,11 +55,12 @@ TEST_F(BoundCombo, ChoosingAFolderMovesTheListAndTheListMovesTheCombo) {
     // The chain of folders above the current one is listed, the current one chosen.
     EXPECT_EQ(combo.currentIndex(), entryOf(combo, dir("a/b/")));
     EXPECT_GE(entryOf(combo, dir("a/")), 0);
-    EXPECT_EQ(combo.currentText(), "b");
+    EXPECT_EQ(combo.currentText(), dir("a/b/")); // the whole path, ready to be edited
+    EXPECT_EQ(combo.itemText(combo.currentIndex()), "b");
 
     list.goUp();
     EXPECT_EQ(combo.selectedPath(), dir("a/"));
-    EXPECT_EQ(combo.currentText(), "a");
+    EXPECT_EQ(combo.itemText(combo.currentIndex()), "a");
 
     // A choice in the drop-down list goes to the list.
     const int entry = entryOf(combo, "/");
@@ -63,6 +68,31 @@ TEST_F(BoundCombo, ChoosingAFolderMovesTheListAndTheListMovesTheCombo) {
     emit combo.activated(entry);
     EXPECT_EQ(list.folderPath(), "/");
     EXPECT_EQ(combo.selectedPath(), "/");
+}
+
+TEST_F(BoundCombo, ATypedFolderIsShownAndAWrongOneIsRefused) {
+    QLineEdit* edit = combo.lineEdit();
+    ASSERT_NE(edit, nullptr);
+    const auto type = [&](const QString& text) {
+        edit->setText(text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    };
+    type(dir("a"));
+    EXPECT_EQ(list.folderPath(), dir("a/"));
+    QSignalSpy changed(&list, &ShellList::folderChanged);
+    for (const QString& wrong : {dir("nothing"), dir("plan.dwg"), QString("b")}) {
+        type(wrong);
+        EXPECT_EQ(list.folderPath(), dir("a/")) << wrong.toStdString();
+        EXPECT_EQ(edit->text(), dir("a/"));
+    }
+    type(dir("a/")); // unchanged text: no new read
+    EXPECT_EQ(changed.count(), 0);
+
+    // Sub-folders of what is being typed are offered.
+    QTest::keyClicks(edit, "b");
+    const auto* names = qobject_cast<QStringListModel*>(edit->completer()->model());
+    ASSERT_NE(names, nullptr);
+    EXPECT_EQ(names->stringList(), QStringList({dir("a/b/")}));
 }
 
 TEST_F(BoundCombo, AFolderThatLeadsNowhereShowsTheVirtualRoot) {
