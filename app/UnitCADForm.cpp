@@ -92,7 +92,6 @@ void TFrmCAD::buildForm() {
     Timer1->setInterval(50);
     SaveDialog1 = named(new QFileDialog(this, "Save As"), "SaveDialog1");
     SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
-    SaveDialog1->setOption(QFileDialog::DontUseNativeDialog, false);
 }
 
 void TFrmCAD::buildTitleRow() {

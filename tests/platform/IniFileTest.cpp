@@ -176,3 +176,32 @@ TEST_F(IniFileOnDisk, FolderThatDoesNotExistRaisesTheError) {
 }
 
 } // namespace
+
+namespace {
+
+// Whatever a file holds, setting a value makes it readable again, and changes nothing
+// before the section that receives it.
+TEST(IniText, AnyTextTakesAValueAndGivesItBack) {
+    const char pieces[][12] = {"[A]",          "[a]",      "x=1",         "X = 2", "\r\n", "\n",
+                               "\r",           "=",        ";c",          "[",     "]",    " ",
+                               "\xEF\xBB\xBF", "\xff\xfe", "\xe5\x9b\xbe"};
+    quint32 seed = 12345;
+    const auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) & 0x7fff;
+    };
+    for (int round = 0; round < 2000; ++round) {
+        QByteArray text;
+        const int count = next() % 12;
+        for (int i = 0; i < count; ++i)
+            text += pieces[next() % std::size(pieces)];
+        const QByteArray updated = withIniValue(text, u"a", u"x", "v");
+        ASSERT_EQ(findIniValue(updated, u"A", u"X"), QString("v")) << text.toHex().constData();
+        const qsizetype section = text.toLower().indexOf("[a]");
+        if (section >= 0)
+            ASSERT_TRUE(updated.startsWith(text.left(section))) << text.toHex().constData();
+        ASSERT_EQ(withIniValue(updated, u"a", u"x", "v"), updated) << text.toHex().constData();
+    }
+}
+
+} // namespace
