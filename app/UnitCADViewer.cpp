@@ -2,7 +2,7 @@
 #include "app/ErrorReport.h"
 #include "app/Globals.h"
 #include "app/UnitCAD.h"
-#include "browser/DrawingFileNames.h"
+#include "drawing/CADFunctions.h"
 #include "viewer/DDVue.h"
 
 #include <QCoreApplication>

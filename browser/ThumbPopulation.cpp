@@ -1,6 +1,6 @@
 #include "browser/ThumbPopulation.h"
 
-#include "browser/DrawingFileNames.h"
+#include "drawing/CADFunctions.h"
 #include "browser/ThumbEntry.h"
 #include "platform/FolderModel.h"
 #include "platform/ShellList.h"

@@ -16,7 +16,7 @@ TEST(FileNames, TellDrawingsByTheirExtension) {
         {"plan.dwg.bak", false, false}, {"/x.dwg/plan", false, false},
         {"drawing.dwgx", false, false}, {"drawing", false, false},
         {"dwg", false, false},          {"", false, false},
-        {"图纸.dwg", true, false},
+        {"图纸.dwg", true, false},      {"/folder/.dxf", false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
