@@ -41,7 +41,7 @@ QString ColumnDetail(const ShellList& list, const ShellItem& item, int column) {
     return list.columnCaption(column) + QStringLiteral(": ") + value;
 }
 
-QString ThumbInfo(const ShellList& list, const ShellItem& item) {
+QString CellInfo(const ShellList& list, const ShellItem& item) {
     const int kind = ClassifyShellItem(item);
     QString path = item.inFileSystem ? item.path : QString();
     if (kind == ThumbEntry::OutsideFileSystem || kind == ThumbEntry::Folder)
@@ -54,7 +54,7 @@ void AddThumbnail(ThumbGrid& grid, const ShellList& list, int itemIndex) {
     try {
         const ShellItem item = list.item(itemIndex);
         const int kind = ClassifyShellItem(item);
-        const QString info = ThumbInfo(list, item);
+        const QString info = CellInfo(list, item);
         const int idx = grid.appendCell();
         ThumbEntry::setKind(grid, idx, kind);
         ThumbEntry::setInfo(grid, idx, info);

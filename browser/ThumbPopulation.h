@@ -16,7 +16,7 @@ int ClassifyShellItem(const ShellItem& item);
 // the item's value, or empty when the item has no value there.
 QString ColumnDetail(const ShellList& list, const ShellItem& item, int column);
 // Path, "|", detail 1, "|", detail 2, "|", detail 3.
-QString ThumbInfo(const ShellList& list, const ShellItem& item);
+QString CellInfo(const ShellList& list, const ShellItem& item);
 
 // Appends the cell of list item ItemIndex. A failure drops the item silently.
 void AddThumbnail(ThumbGrid& grid, const ShellList& list, int itemIndex);

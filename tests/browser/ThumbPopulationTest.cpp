@@ -81,7 +81,7 @@ TEST_F(Population, CellsFollowTheListOrderWithKindCaptionInfoAndStateZero) {
         EXPECT_EQ(ThumbEntry::kind(grid, i), kinds[i]) << i;
         EXPECT_EQ(ThumbEntry::caption(grid, i), item.displayName);
         EXPECT_EQ(ThumbEntry::state(grid, i), 0);
-        EXPECT_EQ(ThumbEntry::info(grid, i), ThumbInfo(list, item));
+        EXPECT_EQ(ThumbEntry::info(grid, i), CellInfo(list, item));
         EXPECT_FALSE(grid.hasCellPicture(i));
     }
     const QString folderInfo = ThumbEntry::info(grid, 0);
@@ -100,7 +100,7 @@ TEST_F(Population, ColumnDetailIsCaptionAndValueOrNothing) {
     EXPECT_EQ(ColumnDetail(list, item, 2), QString());
     EXPECT_EQ(ColumnDetail(list, item, 3), list.columnCaption(3) + ": 1/2/26 9:30");
     ShellItem outside;
-    EXPECT_EQ(ThumbInfo(list, outside), "|||");
+    EXPECT_EQ(CellInfo(list, outside), "|||");
 }
 
 TEST_F(Population, RebuildStartsAfreshAtTheTopWithoutSelection) {
