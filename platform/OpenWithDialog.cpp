@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMimeDatabase>
@@ -26,7 +27,8 @@ QIcon applicationIcon(const DesktopApplication& application) {
 
 OpenWithDialog::OpenWithDialog(const QString& filePath, QWidget* parent)
     : QDialog(parent), filePath_(filePath), all_(DesktopApplications()), prompt_(new QLabel(this)),
-      list_(new QListWidget(this)), showAll_(new QCheckBox(tr("Show all applications"), this)),
+      filter_(new QLineEdit(this)), list_(new QListWidget(this)),
+      showAll_(new QCheckBox(tr("Show all applications"), this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, this)) {
     const QMimeType mimeType = QMimeDatabase().mimeTypeForFile(filePath);
     forType_ = ApplicationsForMimeType(all_, mimeType);
@@ -34,18 +36,23 @@ OpenWithDialog::OpenWithDialog(const QString& filePath, QWidget* parent)
     prompt_->setText(tr("Choose the application to open \"%1\" (%2):")
                          .arg(QFileInfo(filePath).fileName(), mimeType.comment()));
     prompt_->setWordWrap(true);
+    filter_->setObjectName(QStringLiteral("ApplicationFilter"));
+    filter_->setPlaceholderText(tr("Search applications"));
+    filter_->setClearButtonEnabled(true);
     list_->setObjectName(QStringLiteral("ApplicationList"));
     showAll_->setObjectName(QStringLiteral("ShowAllApplications"));
     showAll_->setChecked(forType_.empty());
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt_);
+    layout->addWidget(filter_);
     layout->addWidget(list_);
     layout->addWidget(showAll_);
     layout->addWidget(buttons_);
     resize(420, 460);
 
     connect(showAll_, &QCheckBox::toggled, this, &OpenWithDialog::showApplications);
+    connect(filter_, &QLineEdit::textChanged, this, &OpenWithDialog::showApplications);
     connect(list_, &QListWidget::itemDoubleClicked, this, &OpenWithDialog::accept);
     connect(list_, &QListWidget::currentRowChanged, this,
             [this](int row) { buttons_->button(QDialogButtonBox::Open)->setEnabled(row >= 0); });
@@ -57,9 +64,11 @@ OpenWithDialog::OpenWithDialog(const QString& filePath, QWidget* parent)
 void OpenWithDialog::showApplications() {
     // Entries that ask not to be shown in menus still serve the types they name.
     const bool showAll = showAll_->isChecked();
+    const QString filter = filter_->text().trimmed();
     listed_.clear();
     for (const DesktopApplication& application : showAll ? all_ : forType_) {
-        if (!(showAll && application.noDisplay))
+        if (!(showAll && application.noDisplay) &&
+            application.name.contains(filter, Qt::CaseInsensitive))
             listed_.push_back(application);
     }
     list_->clear();

@@ -7,11 +7,12 @@
 class QCheckBox;
 class QDialogButtonBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 
 // Lets the user pick an application for a file the desktop cannot open by
-// itself: the applications for the file's MIME type, or all of them, and
-// starts the chosen one with the file.
+// itself: the applications for the file's MIME type, or all of them, narrowed
+// by a search text, and starts the chosen one with the file.
 class OpenWithDialog : public QDialog {
     Q_OBJECT
 
@@ -31,6 +32,7 @@ private:
     std::vector<DesktopApplication> forType_;
     std::vector<DesktopApplication> listed_;
     QLabel* prompt_;
+    QLineEdit* filter_;
     QListWidget* list_;
     QCheckBox* showAll_;
     QDialogButtonBox* buttons_;

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -41,6 +42,15 @@ TEST_F(OpenWithDialogTest, ListsTheApplicationsForTheTypeOrAll) {
     EXPECT_EQ(listedNames(list), QStringList({"Other Viewer", "Viewer"}));
     showAll->click();
     EXPECT_EQ(listedNames(list), QStringList({"Notes", "Other Viewer", "Viewer"}));
+
+    auto* filter = dialog.findChild<QLineEdit*>("ApplicationFilter");
+    ASSERT_TRUE(filter);
+    QTest::keyClicks(filter, "VIEW");
+    EXPECT_EQ(listedNames(list), QStringList({"Other Viewer", "Viewer"}));
+    QTest::keyClicks(filter, "x");
+    EXPECT_EQ(listedNames(list), QStringList());
+    EXPECT_FALSE(
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open)->isEnabled());
 }
 
 TEST_F(OpenWithDialogTest, ShowsAllApplicationsWhenNoneIsForTheType) {
