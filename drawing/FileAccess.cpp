@@ -1,4 +1,4 @@
-#include "FileAccess.h"
+#include "drawing/FileAccess.h"
 
 #include <QFile>
 

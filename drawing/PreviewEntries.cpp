@@ -1,6 +1,6 @@
-#include "PreviewEntries.h"
+#include "drawing/PreviewEntries.h"
 
-#include "PreviewLayout.h"
+#include "drawing/PreviewLayout.h"
 
 #include <algorithm>
 

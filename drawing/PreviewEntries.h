@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileAccess.h"
+#include "drawing/FileAccess.h"
 
 #include <QByteArray>
 

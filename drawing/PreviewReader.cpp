@@ -1,7 +1,7 @@
-#include "PreviewReader.h"
+#include "drawing/PreviewReader.h"
 
-#include "PreviewEntries.h"
-#include "PreviewLayout.h"
+#include "drawing/PreviewEntries.h"
+#include "drawing/PreviewLayout.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -1,7 +1,7 @@
-#include "ShellOpenFile.h"
+#include "drawing/ShellOpenFile.h"
 
-#include "DesktopOpen.h"
-#include "OpenWithDialog.h"
+#include "platform/DesktopOpen.h"
+#include "platform/OpenWithDialog.h"
 
 void ShellOpenFile(QWidget* Owner, const QString& FilePath) {
     switch (OpenInAssociatedApplication(FilePath)) {

@@ -1,6 +1,6 @@
-#include "DesktopEntries.h"
+#include "platform/DesktopEntries.h"
 
-#include "KeyFile.h"
+#include "platform/KeyFile.h"
 
 #include <QDir>
 #include <QDirIterator>

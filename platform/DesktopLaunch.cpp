@@ -1,4 +1,4 @@
-#include "DesktopLaunch.h"
+#include "platform/DesktopLaunch.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DesktopEntries.h"
+#include "platform/DesktopEntries.h"
 
 // True when the entry's program can be found (TryExec, else Exec's program).
 bool IsInstalled(const DesktopApplication& application);

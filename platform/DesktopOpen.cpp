@@ -1,7 +1,7 @@
-#include "DesktopOpen.h"
+#include "platform/DesktopOpen.h"
 
-#include "DesktopLaunch.h"
-#include "MimeApps.h"
+#include "platform/DesktopLaunch.h"
+#include "platform/MimeApps.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "KeyFile.h"
+#include "platform/KeyFile.h"
 
 #include <QStringList>
 

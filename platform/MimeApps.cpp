@@ -1,7 +1,7 @@
-#include "MimeApps.h"
+#include "platform/MimeApps.h"
 
-#include "DesktopLaunch.h"
-#include "KeyFile.h"
+#include "platform/DesktopLaunch.h"
+#include "platform/KeyFile.h"
 
 #include <QFile>
 #include <QStandardPaths>

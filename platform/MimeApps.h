@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DesktopEntries.h"
+#include "platform/DesktopEntries.h"
 
 // The application the desktop opens files of `mimeType` with. Candidates, in
 // order: the defaults named by the user's and then the system's mimeapps.list

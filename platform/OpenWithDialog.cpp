@@ -1,4 +1,4 @@
-#include "OpenWithDialog.h"
+#include "platform/OpenWithDialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "DesktopLaunch.h"
+#include "platform/DesktopLaunch.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DesktopEntries.h"
+#include "platform/DesktopEntries.h"
 
 #include <QDialog>
 

@@ -3,7 +3,7 @@
 // the corpus's DWG files, or of synthetic drawings when the corpus is absent.
 #include "CorpusFiles.h"
 #include "PreviewFileBuilder.h"
-#include "PreviewReader.h"
+#include "drawing/PreviewReader.h"
 
 #include <QDir>
 #include <QFile>

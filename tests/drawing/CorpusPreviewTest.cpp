@@ -1,5 +1,5 @@
 #include "CorpusFiles.h"
-#include "PreviewReader.h"
+#include "drawing/PreviewReader.h"
 
 #include <QImage>
 #include <QtEndian>

@@ -1,4 +1,4 @@
-#include "FileNames.h"
+#include "drawing/FileNames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Writes a few small synthetic drawing files into the folder given on the
 // command line, as starting inputs for fuzzing the preview reader.
 #include "PreviewFileBuilder.h"
-#include "PreviewLayout.h"
+#include "drawing/PreviewLayout.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "PreviewFileBuilder.h"
 
-#include "PreviewLayout.h"
+#include "drawing/PreviewLayout.h"
 
 #include <QBuffer>
 #include <QImage>

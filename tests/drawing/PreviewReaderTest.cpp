@@ -1,6 +1,6 @@
-#include "PreviewReader.h"
+#include "drawing/PreviewReader.h"
 #include "PreviewFileBuilder.h"
-#include "PreviewLayout.h"
+#include "drawing/PreviewLayout.h"
 
 #include <QDataStream>
 #include <QFile>

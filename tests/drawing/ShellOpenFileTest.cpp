@@ -1,7 +1,7 @@
-#include "ShellOpenFile.h"
+#include "drawing/ShellOpenFile.h"
 #include "DesktopFixture.h"
-#include "OpenWithDialog.h"
 #include "UrlRecorder.h"
+#include "platform/OpenWithDialog.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "ThumbInfo.h"
+#include "drawing/ThumbInfo.h"
 
 #include <gtest/gtest.h>
 

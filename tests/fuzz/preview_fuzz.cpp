@@ -1,6 +1,6 @@
 // Fuzz entry point of the DWG preview reader: any bytes as a drawing file.
-#include "PreviewLayout.h"
-#include "PreviewReader.h"
+#include "drawing/PreviewLayout.h"
+#include "drawing/PreviewReader.h"
 
 #include <QtEndian>
 

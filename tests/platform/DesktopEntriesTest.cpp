@@ -1,7 +1,7 @@
-#include "DesktopEntries.h"
+#include "platform/DesktopEntries.h"
 #include "DesktopFixture.h"
-#include "DesktopLaunch.h"
-#include "MimeApps.h"
+#include "platform/DesktopLaunch.h"
+#include "platform/MimeApps.h"
 
 #include <QMimeDatabase>
 

@@ -1,4 +1,4 @@
-#include "OpenWithDialog.h"
+#include "platform/OpenWithDialog.h"
 #include "DesktopFixture.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "CorpusFiles.h"
 #include "PreviewFileBuilder.h"
-#include "PreviewReader.h"
+#include "drawing/PreviewReader.h"
 
 #include <QFile>
 #include <QImage>

@@ -5,7 +5,7 @@
 // --bmp-only). Exit status 0 when written, 1 when IN has no preview, 2 when IN
 // cannot be read, OUT cannot be written or the command line is wrong. OUT is
 // only replaced by a complete preview.
-#include "PreviewReader.h"
+#include "drawing/PreviewReader.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>

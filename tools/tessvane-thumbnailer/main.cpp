@@ -5,7 +5,7 @@
 // path or a file:// URL. A non-zero exit status (1: no preview, 2: IN cannot
 // be read, OUT cannot be written, wrong command line) lets the file manager keep
 // its icon; OUT is only written with a complete thumbnail.
-#include "PreviewReader.h"
+#include "drawing/PreviewReader.h"
 
 #include <QCoreApplication>
 #include <QImage>
