@@ -5,6 +5,7 @@
 // build the same model.
 
 #include "cad/Drawing.h"
+#include "cad/PoolGrowth.h"
 
 #include <string>
 #include <string_view>
@@ -45,8 +46,8 @@ public:
         using E = std::decay_t<T>;
         auto& store = drawing_.store<E>();
         const auto index = std::uint32_t(store.size());
-        store.push_back(std::forward<T>(entity));
-        target().push_back(EntityRef{entityTypeOf<E>, index});
+        appendGrowing(store, std::forward<T>(entity));
+        appendGrowing(target(), EntityRef{entityTypeOf<E>, index});
         return index;
     }
     // Stores an entity that another one owns (an INSERT's attributes), without

@@ -4,6 +4,7 @@
 #include "cad/DxfEntities.h"
 
 #include "cad/DxfEntityCommon.h"
+#include "cad/PoolGrowth.h"
 
 namespace cad {
 
@@ -14,7 +15,7 @@ namespace {
 template <class T> std::size_t appendTo(std::vector<T>& pool, Range& range, const T& value = T{}) {
     if (range.count == 0)
         range.first = std::uint32_t(pool.size());
-    pool.push_back(value);
+    appendGrowing(pool, value);
     ++range.count;
     return pool.size() - 1;
 }

@@ -6,6 +6,7 @@
 #include "cad/DxfEntities.h"
 
 #include "cad/DxfEntityCommon.h"
+#include "cad/PoolGrowth.h"
 
 #include <numbers>
 #include <optional>
@@ -17,7 +18,7 @@ namespace {
 template <class T> void appendTo(std::vector<T>& pool, Range& range, const T& value) {
     if (range.count == 0)
         range.first = std::uint32_t(pool.size());
-    pool.push_back(value);
+    appendGrowing(pool, value);
     ++range.count;
 }
 
