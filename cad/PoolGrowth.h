@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
 #include <vector>
 
@@ -34,6 +35,17 @@ template <class T> void appendGrowing(std::vector<T>& v, T&& value) {
 template <class T> void appendGrowing(std::vector<T>& v, const T& value) {
     growForOneMore(v);
     v.push_back(value);
+}
+
+// Appends to a pool and extends the range that names an entity's part of it;
+// returns the new element's index (pointers would not survive the next append).
+template <class T, class Range>
+std::size_t appendToRange(std::vector<T>& pool, Range& range, const T& value = T{}) {
+    if (range.count == 0)
+        range.first = std::uint32_t(pool.size());
+    appendGrowing(pool, value);
+    ++range.count;
+    return pool.size() - 1;
 }
 
 } // namespace cad
