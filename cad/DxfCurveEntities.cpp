@@ -10,17 +10,6 @@ namespace cad {
 
 namespace {
 
-// Appends to a pool and extends the range that names the entity's part of it;
-// returns the new element's index (pointers would not survive the next append).
-template <class T>
-std::size_t appendToRange(std::vector<T>& pool, Range& range, const T& value = T{}) {
-    if (range.count == 0)
-        range.first = std::uint32_t(pool.size());
-    appendGrowing(pool, value);
-    ++range.count;
-    return pool.size() - 1;
-}
-
 constexpr std::size_t kNone = ~std::size_t(0);
 
 bool isName(DxfReaderContext& c, std::string_view name) {
