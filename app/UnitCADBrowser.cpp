@@ -1,5 +1,6 @@
 // The browser pane's handlers: the main menu, the view modes, going up and following the
 // list's folder with the thumbnail grid.
+#include "app/BitmapButton.h"
 #include "app/UnitCAD.h"
 #include "browser/ThumbPopulation.h"
 #include "platform/ShellList.h"
@@ -8,8 +9,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
-
-#include "app/BitmapButton.h"
 
 namespace {
 

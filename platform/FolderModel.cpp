@@ -197,7 +197,15 @@ QList<QRegularExpression> FolderModel::compileFilter(const QString& filter) {
     for (const QString& part : filter.split(u';', Qt::SkipEmptyParts)) {
         const QString pattern = part.trimmed();
         if (!pattern.isEmpty()) {
-            patterns.append(QRegularExpression::fromWildcard(pattern, Qt::CaseInsensitive));
+            QRegularExpression wildcard =
+                QRegularExpression::fromWildcard(pattern, Qt::CaseInsensitive);
+            if (!wildcard.isValid()) {
+                // A pattern that is no valid wildcard ("[" alone) stands for its own text.
+                wildcard = QRegularExpression(
+                    QRegularExpression::anchoredPattern(QRegularExpression::escape(pattern)),
+                    QRegularExpression::CaseInsensitiveOption);
+            }
+            patterns.append(wildcard);
         }
     }
     return patterns;

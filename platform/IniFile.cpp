@@ -242,8 +242,10 @@ void IniFile::writeString(QStringView section, QStringView key, const QString& v
     if (isReadOnly(filePath))
         throw IniWriteError(filePath);
     // The new text goes to a temporary file that replaces the old one only when complete,
-    // so a full disk or a failing write never leaves a half-written file.
+    // so a full disk or a failing write never leaves a half-written file. Where the folder
+    // takes no new files but the file itself may be written, it is written in place.
     QSaveFile file(filePath);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         throw IniWriteError(filePath);
     const QByteArray updated = withIniValue(current, section, key, value);

@@ -61,12 +61,21 @@ ShellCombo::ShellCombo(QWidget* parent) : QComboBox(parent) {
     lineEdit()->setCompleter(completer);
     connect(lineEdit(), &QLineEdit::textEdited, this, &ShellCombo::offerCompletions);
     connect(lineEdit(), &QLineEdit::returnPressed, this, &ShellCombo::onPathTyped);
+    roots_ = FolderModel::computerItems();
     identity_ = FolderModel::resolve(QDir::homePath());
     if (identity_.isEmpty()) {
         identity_ = FolderModel::kComputerIdentity;
     }
     rebuild();
     connect(this, qOverload<int>(&QComboBox::activated), this, &ShellCombo::onActivated);
+}
+
+void ShellCombo::showPopup() {
+    // Volumes come and go: look again when the user looks, not on every folder change,
+    // which keeps navigation away from slow or stale mounts.
+    roots_ = FolderModel::computerItems();
+    rebuild();
+    QComboBox::showPopup();
 }
 
 void ShellCombo::setShellList(ShellList* list) {
@@ -165,7 +174,7 @@ void ShellCombo::rebuild() {
     const QSignalBlocker blocker(this);
     clear();
     addEntry(FolderModel::describeFolder(FolderModel::kComputerIdentity), 0);
-    const QList<ShellItem> roots = FolderModel::computerItems();
+    const QList<ShellItem>& roots = roots_;
     // The root entry the current folder lies in: the one with the longest matching path.
     qsizetype holder = -1;
     for (qsizetype i = 0; i < roots.size(); ++i) {

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/FolderModel.h"
+
 #include <QComboBox>
+#include <QList>
 #include <QPointer>
 
 class QStringListModel;
 class ShellList;
-struct ShellItem;
 
 // A folder chooser: the virtual root "Computer" with its entries, and the current folder's
 // chain of parent folders under the entry it lies in; a path may also be typed. Bound to a
@@ -24,6 +26,8 @@ public:
     QString selectedPath() const; // "" for a virtual folder
     QString selectedIdentity() const;
 
+    void showPopup() override;
+
 signals:
     void folderSelected(const QString& identity);
 
@@ -39,6 +43,7 @@ private:
 
     QPointer<ShellList> list_;
     QString identity_;
+    QList<ShellItem> roots_; // the virtual root's entries, as last looked up
     QStringListModel* folderNames_ = nullptr;
     QString completionFolder_;
 };

@@ -23,8 +23,9 @@ class ShellItemModel;
 class ShellList : public QWidget {
     Q_OBJECT
 public:
-    // FilesCanBeFolders is kept for callers that set it: no file of this desktop's local
-    // file system also acts as a folder, so it changes nothing here.
+    // The list always fills itself from its folder and re-reads it when the filter or the
+    // options change. AutoFill and FilesCanBeFolders are kept for callers that set them:
+    // no file of the local file system also acts as a folder, so neither changes anything.
     enum Option { AutoFill = 1, DefaultKeyHandling = 2, FilesCanBeFolders = 4, ShowHidden = 8 };
     enum class ViewStyle { Report, List };
 

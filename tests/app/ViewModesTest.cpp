@@ -4,7 +4,11 @@
 #include "platform/ShellList.h"
 #include "platform/ThumbGrid.h"
 
+#include "app/BitmapButton.h"
+
 #include <QAction>
+#include <QMenu>
+#include <QToolButton>
 
 namespace {
 
@@ -88,6 +92,26 @@ TEST_F(ViewModes, CellsMirrorTheListWithKindsAndInfo) {
     EXPECT_TRUE(ThumbEntry::info(grid(), 0).startsWith(filesFolder() + "sub/||"));
     EXPECT_TRUE(ThumbEntry::info(grid(), 1).startsWith(filesFolder() + "a.dwg|" +
                                                        list.columnCaption(1) + ": "));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ViewModes, MenuButtonOpensTheMainMenuAtItsBottomLeftCorner) {
+    QTest::mouseClick(window->BtnView, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window->PopupMenuView->isVisible(); }));
+    EXPECT_EQ(window->PopupMenuView->pos(),
+              window->BtnView->mapToGlobal(QPoint(0, window->BtnView->height())));
+    window->PopupMenuView->hide();
+}
+
+TEST_F(ViewModes, UpButtonAndExitEntryDoTheirWork) {
+    window->ShellListFiles->setFolder(filesFolder() + "sub/");
+    QTest::mouseClick(window->BtnUp, Qt::LeftButton);
+    EXPECT_EQ(window->ShellListFiles->folderPath(), filesFolder());
+    window->PM_Exit->trigger();
+    EXPECT_FALSE(window->isVisible());
 }
 
 } // namespace

@@ -39,7 +39,7 @@ TEST(FolderModel, ListsFoldersFirstThenFilesInNaturalOrder) {
 TEST(FolderModel, FilterSelectsFilesOnlyAndIgnoresCase) {
     TempFolder dir;
     dir.files({"plan.dwg", "PART.DWG", "title.Dxf", "notes.txt", "plan.dwg.bak", "drawings.dwg/",
-               "old/"});
+               "old/", "[a"});
     struct Case {
         const char* filter;
         QStringList expected;
@@ -47,7 +47,9 @@ TEST(FolderModel, FilterSelectsFilesOnlyAndIgnoresCase) {
     const Case cases[] = {
         {"*.dwg;*.dxf", {"drawings.dwg", "old", "PART.DWG", "plan.dwg", "title.Dxf"}},
         {"",
-         {"drawings.dwg", "old", "notes.txt", "PART.DWG", "plan.dwg", "plan.dwg.bak", "title.Dxf"}},
+         {"drawings.dwg", "old", "[a", "notes.txt", "PART.DWG", "plan.dwg", "plan.dwg.bak",
+          "title.Dxf"}},
+        {"[A;*.txt", {"drawings.dwg", "old", "[a", "notes.txt"}}, // no wildcard: the text itself
         {" *.TXT ; ", {"drawings.dwg", "old", "notes.txt"}},
         {"*.none", {"drawings.dwg", "old"}},
         {"plan.*", {"drawings.dwg", "old", "plan.dwg", "plan.dwg.bak"}},

@@ -61,6 +61,10 @@ TEST_F(BoundCombo, ChoosingAFolderMovesTheListAndTheListMovesTheCombo) {
     list.goUp();
     EXPECT_EQ(combo.selectedPath(), dir("a/"));
     EXPECT_EQ(combo.itemText(combo.currentIndex()), "a");
+    combo.showPopup(); // looks the volumes up again and keeps the current folder
+    EXPECT_EQ(combo.itemText(combo.currentIndex()), "a");
+    EXPECT_EQ(combo.selectedPath(), dir("a/"));
+    combo.hidePopup();
 
     // A choice in the drop-down list goes to the list.
     const int entry = entryOf(combo, "/");

@@ -168,6 +168,15 @@ TEST_F(ShellListTest, BothStylesShowTheSameItems) {
     for (int i = 0; i < list.itemCount(); ++i) {
         EXPECT_EQ(list.itemAt(itemCentre(list, i)), i);
     }
+    const auto click = [&](int row, Qt::KeyboardModifiers modifiers) {
+        QTest::mouseClick(list.activeView()->viewport(), Qt::LeftButton, modifiers,
+                          list.activeView()->viewport()->mapFrom(&list, itemCentre(list, row)));
+    };
+    click(0, {});
+    click(2, Qt::ControlModifier);
+    EXPECT_EQ(list.selectedIndexes(), QList<int>({0, 2})); // clicks select whole items
+    press(list, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(list.selectedIndexes(), QList<int>({0, 1, 2, 3, 4}));
     list.moveToItem(2);
     list.setViewStyle(ShellList::ViewStyle::Report);
     EXPECT_NE(qobject_cast<QTreeView*>(list.activeView()), nullptr);

@@ -7,6 +7,12 @@
 #include <QTemporaryDir>
 
 #include <initializer_list>
+#include <ostream>
+
+// Test messages show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 // A temporary folder for one test, with helpers to lay out files and folders in it.
 class TempFolder {
