@@ -37,6 +37,8 @@ DDVue::DDVue(QWidget* parent) : QWidget(parent) {
 }
 
 bool DDVue::Open(const QString& path) {
+    if (fileOpener)
+        return fileOpener(path);
     if (!QFileInfo(path).isFile())
         lastOpenError = tr("The file does not exist.");
     else
@@ -117,7 +119,12 @@ void DDVue::paintEvent(QPaintEvent*) {
 
 void DDVue::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    if (event->button() == Qt::LeftButton && currentInteraction != Interaction::None) {
+    if (event->button() == Qt::RightButton) {
+        // The right button ends the interaction, so the next drag is an ordinary one.
+        currentInteraction = Interaction::None;
+        dragging = false;
+        update();
+    } else if (event->button() == Qt::LeftButton && currentInteraction != Interaction::None) {
         dragging = true;
         dragStart = dragLast = at;
         viewAtDragStart = currentView;

@@ -8,6 +8,8 @@
 #include <QVector>
 #include <QWidget>
 
+#include <functional>
+
 // The drawing view: shows one drawing and lets the user pan and zoom it. The host drives it
 // through Open, Close, ScreenToWorld, ViewCommand, ZoomExtents and BackColor, and hears of
 // the mouse through OnMouseMove, OnMouseDown and OnMouseUp, whose coordinates are pixels of
@@ -29,6 +31,10 @@ public:
     // Shows the drawing of the file and answers whether it could. No drawing engine is built
     // in yet, so every file is refused; openError() tells why.
     bool Open(const QString& path);
+    // Hands the reading of files to another reader (one that may also raise errors); an
+    // empty one brings the built-in reading back.
+    using FileOpener = std::function<bool(const QString& path)>;
+    void setFileOpener(FileOpener opener) { fileOpener = std::move(opener); }
     bool Close();
     void ScreenToWorld(double x, double y, double& worldX, double& worldY) const;
     bool ViewCommand(short command);
@@ -67,6 +73,7 @@ private:
     void rememberView(const ViewTransform& view);
     void finishZoomWindow(QPoint releasedAt);
 
+    FileOpener fileOpener;
     quint32 backColorValue = 0;
     QString lastOpenError;
     Interaction currentInteraction = Interaction::None;

@@ -100,6 +100,32 @@ TEST_F(DDVueTest, ZoomWindowZoomsToTheRectangleButNotOnAClick) {
     EXPECT_EQ(view.view(), start);
 }
 
+TEST_F(DDVueTest, RightButtonEndsTheInteraction) {
+    const ViewTransform start = view.view();
+    for (short command : {DDVue::CommandPan, DDVue::CommandZoomWindow}) {
+        view.ViewCommand(command);
+        QTest::mousePress(&view, Qt::RightButton, {}, {100, 100});
+        QTest::mouseRelease(&view, Qt::RightButton, {}, {100, 100});
+        EXPECT_EQ(view.interaction(), DDVue::Interaction::None) << "command " << command;
+        QTest::mousePress(&view, Qt::LeftButton, {}, {100, 100});
+        QTest::mouseMove(&view, {180, 160});
+        QTest::mouseRelease(&view, Qt::LeftButton, {}, {180, 160});
+        EXPECT_EQ(view.view(), start) << "command " << command;
+    }
+}
+
+TEST_F(DDVueTest, AFileOpenerTakesOverOpening) {
+    QStringList asked;
+    view.setFileOpener([&](const QString& path) {
+        asked.append(path);
+        return true;
+    });
+    EXPECT_TRUE(view.Open("/any/plan.dwg"));
+    EXPECT_EQ(asked, QStringList{"/any/plan.dwg"});
+    view.setFileOpener({});
+    EXPECT_FALSE(view.Open("/any/plan.dwg"));
+}
+
 TEST_F(DDVueTest, UnknownCommandsChangeNothing) {
     view.ViewCommand(DDVue::CommandPan);
     EXPECT_FALSE(view.ViewCommand(2));
