@@ -1,0 +1,64 @@
+#pragma once
+// Renders views of a scene on a worker thread, so that the user-interface
+// thread never waits for a big drawing: it asks for a view, keeps showing the
+// last picture (placed by ViewTransform::pictureTransformFrom), and receives
+// the new one through `rendered`. A new request cancels the one in progress;
+// only the latest view is ever delivered.
+
+#include "cad/render/Scene.h"
+#include "cad/render/ViewTransform.h"
+
+#include <QImage>
+#include <QObject>
+#include <QRgb>
+
+#include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+namespace cad::render {
+
+class RenderJob : public QObject {
+    Q_OBJECT
+public:
+    explicit RenderJob(QObject* parent = nullptr);
+    ~RenderJob() override;
+
+    // The scene later requests draw; null draws empty pictures.
+    void setScene(std::shared_ptr<const Scene> scene);
+    // Asks for a picture of `view` over `background`; replaces any request not
+    // yet delivered.
+    void request(const ViewTransform& view, QRgb background);
+    // Drops the pending request and stops the one in progress.
+    void cancel();
+    // True while a request has not been delivered.
+    bool busy() const;
+
+signals:
+    // Delivered on the thread the job lives in.
+    void rendered(const QImage& picture, const cad::render::ViewTransform& view);
+
+private:
+    struct Request {
+        std::shared_ptr<const Scene> scene;
+        ViewTransform view;
+        QRgb background = 0;
+        std::uint64_t generation = 0;
+    };
+    void work();
+    void deliver(const QImage& picture, const ViewTransform& view, std::uint64_t generation);
+
+    mutable std::mutex mutex_;
+    std::condition_variable wake_;
+    std::shared_ptr<const Scene> scene_;
+    std::optional<Request> pending_;
+    std::atomic<std::uint64_t> generation_{0};
+    std::atomic<std::uint64_t> delivered_{0};
+    bool stopping_ = false;
+    std::thread worker_;
+};
+
+} // namespace cad::render
