@@ -8,7 +8,7 @@ namespace cad::render {
 namespace {
 
 std::uint32_t pack(double r, double g, double b) {
-    auto byte = [](double v) { return std::uint32_t(std::lround(std::clamp(v, 0.0, 255.0))); };
+    auto byte = [](double v) { return std::uint32_t(std::clamp(v, 0.0, 255.0)); };
     return (byte(r) << 16) | (byte(g) << 8) | byte(b);
 }
 

@@ -3,6 +3,8 @@
 #include "cad/render/AciPalette.h"
 #include "cad/render/OcsFrame.h"
 
+#include <type_traits>
+
 namespace cad::render {
 
 FrontEnd::FrontEnd(const Drawing& drawing, Recording& recording, FontCatalog& fonts,
@@ -25,7 +27,11 @@ void FrontEnd::draw(EntityRef ref, const Context& ctx) {
         return;
     }
     drawing_.visit(ref, [&](const auto& entity) {
-        if (shown(entity.props, ctx))
+        // A reference on a layer that is off still shows what its block has on
+        // other layers; on a frozen layer it shows nothing.
+        using T = std::decay_t<decltype(entity)>;
+        constexpr bool reference = std::is_same_v<T, Insert> || std::is_same_v<T, Dimension>;
+        if (reference ? !hiddenReference(entity.props, ctx) : shown(entity.props, ctx))
             drawEntity(entity, ctx);
     });
 }
@@ -53,6 +59,10 @@ bool FrontEnd::shown(const EntityProps& props, const Context& ctx) const {
         return false;
     const Layer& layer = drawing_.layers[effectiveLayer(props, ctx)];
     return layer.on && !layer.frozen;
+}
+
+bool FrontEnd::hiddenReference(const EntityProps& props, const Context& ctx) const {
+    return props.invisible || drawing_.layers[effectiveLayer(props, ctx)].frozen;
 }
 
 Ink FrontEnd::inkFor(Color color, LayerIndex layer, const Context& ctx) const {

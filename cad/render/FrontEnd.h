@@ -43,6 +43,7 @@ private:
     // Style
     LayerIndex effectiveLayer(const EntityProps& props, const Context& ctx) const;
     bool shown(const EntityProps& props, const Context& ctx) const;
+    bool hiddenReference(const EntityProps& props, const Context& ctx) const;
     Ink inkFor(Color color, LayerIndex layer, const Context& ctx) const;
     LinetypeIndex effectiveLinetype(const EntityProps& props, LayerIndex layer,
                                     const Context& ctx) const;
