@@ -37,6 +37,13 @@ std::size_t Drawing::entityCount() const {
     return std::apply([](const auto&... s) { return (s.size() + ...); }, stores_);
 }
 
+std::size_t Drawing::entityCount(EntityType type) const {
+    const auto sizes = std::apply(
+        [](const auto&... s) { return std::array<std::size_t, kEntityTypeCount>{s.size()...}; },
+        stores_);
+    return std::size_t(type) < sizes.size() ? sizes[std::size_t(type)] : 0;
+}
+
 BlockIndex Drawing::findBlock(std::string_view name) const {
     for (std::size_t i = 0; i < blocks.size(); ++i)
         if (sameName(text(blocks[i].name), name))

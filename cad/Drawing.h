@@ -124,8 +124,9 @@ public:
         return std::span<const T>(pool.data() + r.first, r.count);
     }
 
-    // Number of entities of each type over all stores.
+    // Number of entities in all stores, or in the store of one type.
     std::size_t entityCount() const;
+    std::size_t entityCount(EntityType type) const;
     // The block of that name (case-insensitive), or kNoBlock.
     BlockIndex findBlock(std::string_view name) const;
     // The layer of that name (case-insensitive), or kLayerZero when there is none.

@@ -198,7 +198,13 @@ template <class T> void readSplineData(DxfReaderContext& c) {
     std::size_t control = kNone;
     std::size_t fit = kNone;
     bool weighted = false;
+    bool splineData = true;
     readEntityGroups(c, common, [&] {
+        // A helix's own subclass follows the spline's, with points of its axis.
+        if (c.group.code == 100)
+            splineData = c.name() != "AcDbHelix";
+        if (!splineData)
+            return;
         if (c.coordinate(12, spline.startTangent) || c.coordinate(13, spline.endTangent))
             return;
         switch (c.group.code) {

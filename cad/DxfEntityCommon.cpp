@@ -1,5 +1,6 @@
 #include "cad/DxfEntityCommon.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace cad {
@@ -28,7 +29,8 @@ bool readCommonGroup(DxfReaderContext& c, EntityCommon& common) {
         p.lineweight = std::int16_t(c.integer(-3, 211));
         return true;
     case 48:
-        p.linetypeScale = float(c.real());
+        // Kept as a float: values beyond its range are cut to it.
+        p.linetypeScale = float(std::clamp(c.real(), -1e30, 1e30));
         return true;
     case 60:
         p.invisible = c.flag();
@@ -44,9 +46,10 @@ bool readCommonGroup(DxfReaderContext& c, EntityCommon& common) {
     case 230:
         return c.coordinate(210, common.normal);
     default:
-        // Extended data, reactors, subclass markers and owner handles.
-        return c.group.code >= 1000 || c.group.code == 100 || c.group.code == 102 ||
-               c.group.code == 330 || c.group.code == 360;
+        // Extended data, reactors and owner handles. Subclass markers (100) are
+        // left to the entities that need them.
+        return c.group.code >= 1000 || c.group.code == 102 || c.group.code == 330 ||
+               c.group.code == 360;
     }
 }
 

@@ -54,9 +54,12 @@ DxfTokenizer::DxfTokenizer(std::span<const std::uint8_t> bytes) : bytes_(bytes) 
     binary_ = isBinaryDxf(bytes);
     if (binary_) {
         offset_ = kBinaryDxfSentinel.size();
-        // The first group is (0, "SECTION"): a 2-byte code 0 is followed by a NUL,
-        // a 1-byte code 0 by the 'S'.
-        wideCodes_ = bytes.size() > offset_ + 1 && bytes[offset_] == 0 && bytes[offset_ + 1] == 0;
+        // Files open with (0, "SECTION"): a 1-byte code 0 is followed by the 'S',
+        // a 2-byte one by a NUL. A 1-byte code can also be the escape of a long code.
+        const bool oneByte =
+            bytes.size() > offset_ + 1 &&
+            ((bytes[offset_] == 0 && bytes[offset_ + 1] != 0) || bytes[offset_] == 255);
+        wideCodes_ = !oneByte;
     }
 }
 
@@ -143,14 +146,20 @@ bool DxfTokenizer::readLine(std::string_view& line) {
     return true;
 }
 
+bool DxfTokenizer::onlyBlanksLeft() const {
+    for (std::size_t i = offset_; i < bytes_.size(); ++i)
+        if (std::string_view(" \t\r\n").find(char(bytes_[i])) == std::string_view::npos)
+            return false;
+    return true;
+}
+
 bool DxfTokenizer::nextText(DxfGroup& group) {
     std::string_view codeLine;
-    do {
-        if (!readLine(codeLine))
-            return false;
-        codeLine = trimBlanks(codeLine);
-        // Blank lines after the last group end the data.
-    } while (codeLine.empty() && offset_ >= bytes_.size());
+    if (!readLine(codeLine))
+        return false;
+    codeLine = trimBlanks(codeLine);
+    if (codeLine.empty() && onlyBlanksLeft())
+        return false; // blank lines after the last group
     const std::size_t codeLineNumber = line_;
     int code = 0;
     if (!parseWhole(codeLine, code) || code < -5 || code > 1071)

@@ -361,8 +361,10 @@ struct Face3D : Quad {};
 
 // The frame of a raster image or a wipeout in world coordinates: the image spans
 // insertion + u * uVector + v * vVector for u in [0, pixelSize.x], v in [0,
-// pixelSize.y]. A clip boundary (Drawing::points2[clip], pixel coordinates as
-// the file gives them) may replace the rectangle.
+// pixelSize.y]. With clipping on, the clip boundary (Drawing::points2[clip]: two
+// opposite corners for clipType 1, a polygon for clipType 2) replaces the frame;
+// its points are pixel coordinates as files give them: from the centre of the
+// top-left pixel, y downwards (see rasterPixelToWorld).
 struct RasterFrame {
     EntityProps props;
     Vec3 insertion;
@@ -375,6 +377,14 @@ struct RasterFrame {
     std::uint64_t imageDefHandle = 0;
 };
 struct Wipeout : RasterFrame {};
+
+// The world position of a clip-boundary point of a raster frame.
+inline Vec3 rasterPixelToWorld(const RasterFrame& frame, const Vec2& pixel) {
+    const double u = pixel.x + 0.5, v = frame.pixelSize.y - (pixel.y + 0.5);
+    return {frame.insertion.x + u * frame.uVector.x + v * frame.vVector.x,
+            frame.insertion.y + u * frame.uVector.y + v * frame.vVector.y,
+            frame.insertion.z + u * frame.uVector.z + v * frame.vVector.z};
+}
 struct Image : RasterFrame {};
 
 // One vertex of a multiline: position, segment direction, miter direction, and

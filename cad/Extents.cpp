@@ -2,6 +2,7 @@
 
 #include "cad/Ocs.h"
 #include "cad/SplineCurve.h"
+#include "cad/TextMetrics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,10 +13,9 @@ namespace cad {
 namespace {
 
 constexpr double kTwoPi = 2 * std::numbers::pi;
-// Texts are measured without their fonts: this much of the height per character
-// is wide enough for the fonts drawings use.
-constexpr double kCharWidth = 1.0;
-constexpr double kDescent = 0.35;
+// Texts are measured without their fonts (see TextMetrics.h); descenders reach
+// this much of the height below the baseline.
+constexpr double kDescent = 0.3;
 constexpr int kMaxNesting = 64;
 
 Vec3 add(const Vec3& a, const Vec3& b) {
@@ -111,53 +111,54 @@ void addPolyVertices(Box2& box, std::span<const PolyVertex> vertices, bool close
     box.add(line);
 }
 
-// Number of characters of UTF-8 text, leaving out the file's control codes.
-std::size_t characterCount(std::string_view text) {
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        if ((c & 0xC0) == 0x80)
+// The advance of single-line text, leaving out the file's control codes
+// (%%d, %%p, %%c draw one character; %%o, %%u switch lines over and under).
+double singleLineAdvance(std::string_view text) {
+    double advance = 0;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i + 2 < text.size(); ++i) {
+        if (text[i] != '%' || text[i + 1] != '%')
             continue;
-        if (c == '%' && i + 2 < text.size() && text[i + 1] == '%') {
-            i += 2; // %%d, %%p, %%c, ... draw one character
-        }
-        ++count;
+        advance += textAdvance(text.substr(start, i - start));
+        const char code = char(text[i + 2] | 0x20);
+        if (code != 'o' && code != 'u')
+            advance += characterAdvance(U'0');
+        start = i + 3;
+        i += 2;
     }
-    return count;
+    return advance + textAdvance(text.substr(start));
 }
 
-// The longest line and the number of lines of MTEXT content, measured after the
-// inline formatting codes are taken out.
-void measureMText(std::string_view text, std::size_t& longest, std::size_t& lines) {
+// The advance of the longest line and the number of lines of MTEXT content,
+// measured after the inline formatting codes are taken out.
+void measureMText(std::string_view text, double& longest, std::size_t& lines) {
     longest = 0;
     lines = 1;
-    std::size_t current = 0;
+    std::string line;
+    auto endLine = [&] {
+        longest = std::max(longest, textAdvance(line));
+        line.clear();
+    };
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (c == '\\' && i + 1 < text.size()) {
-            const char code = text[i + 1];
-            if (code == 'P' || code == 'X') {
-                longest = std::max(longest, current);
-                current = 0;
-                ++lines;
-                ++i;
-            } else if (std::string_view("fFHWQTACpL").find(code) != std::string_view::npos &&
-                       std::string_view("LOKlok").find(code) == std::string_view::npos) {
-                const auto end = text.find(';', i);
-                i = end == std::string_view::npos ? text.size() : end;
-            } else if (std::string_view("LlOoKk").find(code) != std::string_view::npos) {
-                ++i;
-            } else {
-                ++current; // an escaped character
-                ++i;
-            }
-        } else if (c == '{' || c == '}') {
+        if (c == '{' || c == '}')
             continue;
-        } else if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
-            ++current;
+        if (c != '\\' || i + 1 >= text.size()) {
+            line += c;
+            continue;
+        }
+        const char code = text[++i];
+        if (code == 'P' || code == 'X') {
+            endLine();
+            ++lines;
+        } else if (std::string_view("fFHWQTACpa").find(code) != std::string_view::npos) {
+            const auto end = text.find(';', i); // codes with an argument up to ';'
+            i = end == std::string_view::npos ? text.size() : end;
+        } else if (std::string_view("LlOoKk").find(code) == std::string_view::npos) {
+            line += code; // an escaped character such as \\ or \{
         }
     }
-    longest = std::max(longest, current);
+    endLine();
 }
 
 // A rectangle [x0, x1] x [y0, y1] turned by `rotation` and moved to `origin`.
@@ -172,9 +173,8 @@ void addRotatedRect(Box2& box, const Vec3& origin, double rotation, double x0, d
 Box2 textBox(const Drawing& d, const TextData& t) {
     Box2 box;
     const double h = std::fabs(t.height);
-    const double width =
-        h * std::fabs(t.widthFactor) * kCharWidth * double(characterCount(d.text(t.content))) +
-        h * std::fabs(std::tan(std::clamp(t.oblique, -1.4, 1.4)));
+    const double width = h * std::fabs(t.widthFactor) * singleLineAdvance(d.text(t.content)) +
+                         h * std::fabs(std::tan(std::clamp(t.oblique, -1.4, 1.4)));
     const bool leftBaseline = t.hAlign == TextHAlign::Left && t.vAlign == TextVAlign::Baseline;
     if (t.hAlign == TextHAlign::Aligned || t.hAlign == TextHAlign::Fit) {
         const double dx = t.alignmentPoint.x - t.insertion.x;
@@ -201,17 +201,19 @@ Box2 textBox(const Drawing& d, const TextData& t) {
 }
 
 Box2 mtextBox(const Drawing& d, const MText& m) {
-    std::size_t longest = 0, lines = 1;
-    measureMText(d.text(m.content), longest, lines);
+    double longest = 0;
+    std::size_t paragraphs = 1;
+    measureMText(d.text(m.content), longest, paragraphs);
     const double h = std::fabs(m.height);
-    double width = h * kCharWidth * double(longest);
+    double width = h * longest;
+    double lines = double(paragraphs);
     if (m.rectWidth > 0 && width > m.rectWidth) {
         // Long lines wrap at the box width.
-        lines += std::size_t(width / m.rectWidth);
+        lines += std::floor(width / m.rectWidth);
         width = m.rectWidth;
     }
     const double spacing = 1.667 * h * (m.lineSpacingFactor > 0 ? m.lineSpacingFactor : 1);
-    const double height = h + spacing * double(lines - 1) + kDescent * h;
+    const double height = h + spacing * (lines - 1) + kDescent * h;
     const int column = (m.attachment - 1) % 3, row = (m.attachment - 1) / 3;
     const double x0 = -width * column / 2.0;
     const double y1 = height * row / 2.0;
@@ -378,6 +380,18 @@ struct ExtentsCalculator::Visitor {
             box.add(p);
     }
     void operator()(const RasterFrame& e) {
+        const auto clip = Drawing::slice(d.points2, e.clip);
+        if (e.clipping && clip.size() >= 2) {
+            if (e.clipType == 1 && clip.size() == 2) {
+                for (double x : {clip[0].x, clip[1].x})
+                    for (double y : {clip[0].y, clip[1].y})
+                        box.add(rasterPixelToWorld(e, Vec2{x, y}));
+            } else {
+                for (const auto& p : clip)
+                    box.add(rasterPixelToWorld(e, p));
+            }
+            return;
+        }
         const Vec3 u = scaled(e.uVector, e.pixelSize.x), v = scaled(e.vVector, e.pixelSize.y);
         box.add(e.insertion);
         box.add(add(e.insertion, u));

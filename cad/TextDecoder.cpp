@@ -59,11 +59,16 @@ constexpr char16_t kCp1252High[32] = {
 
 } // namespace
 
-TextDecoder::TextDecoder() = default;
+TextDecoder::TextDecoder() {
+    multibyteConverters_.fill(iconv_t(-1));
+}
 
 TextDecoder::~TextDecoder() {
     if (converter_ != iconv_t(-1))
         iconv_close(converter_);
+    for (iconv_t converter : multibyteConverters_)
+        if (converter != iconv_t(-1))
+            iconv_close(converter);
 }
 
 std::string TextDecoder::iconvName(std::string_view codePage) {
@@ -189,14 +194,15 @@ void TextDecoder::expandEscapes(std::string_view text, std::string& out) {
 }
 
 void TextDecoder::appendMultibyte(int codePageDigit, unsigned code, std::string& out) {
-    iconv_t converter = open(multibyteCodePage(codePageDigit));
+    iconv_t& converter = multibyteConverters_[std::size_t(codePageDigit - 1)];
+    if (converter == iconv_t(-1))
+        converter = open(multibyteCodePage(codePageDigit));
     if (converter == iconv_t(-1)) {
         appendUtf8(kReplacement, out);
         return;
     }
     const char bytes[2] = {char(code >> 8), char(code & 0xFF)};
     convert(std::string_view(bytes, 2), converter, out);
-    iconv_close(converter);
 }
 
 void TextDecoder::appendUtf8(char32_t c, std::string& out) {

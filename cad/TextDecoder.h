@@ -5,6 +5,7 @@
 
 #include <iconv.h>
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,8 @@ private:
     bool utf8_ = true;      // take bytes as UTF-8 (falling back to Windows-1252)
     bool utf8Only_ = false; // the release stores UTF-8: code pages are ignored
     iconv_t converter_ = iconv_t(-1);
+    // The converters of the \M+N escapes, N = 1..5, opened when first needed.
+    std::array<iconv_t, 5> multibyteConverters_;
     std::string converted_;
     std::string expanded_;
 };
