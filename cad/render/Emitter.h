@@ -6,6 +6,7 @@
 #include "cad/render/Dashes.h"
 #include "cad/render/Recording.h"
 
+#include <algorithm>
 #include <span>
 #include <vector>
 
@@ -33,6 +34,10 @@ public:
     void text(TextRun run, const Box2& box, const Pen& pen);
     void point(const Vec2& position, std::int16_t mode, double size, const Pen& pen);
     void infiniteLine(const Vec2& base, const Vec2& direction, bool ray, const Pen& pen);
+
+    void reserve(std::size_t primitives, std::size_t points) {
+        recording_.reserve(primitives, std::min(points, maxPoints_));
+    }
 
     bool full() const { return recording_.points().size() >= maxPoints_; }
     bool truncated() const { return truncated_; }

@@ -15,6 +15,8 @@ FrontEnd::FrontEnd(const Drawing& drawing, Recording& recording, FontCatalog& fo
 void FrontEnd::drawModelSpace() {
     const Context top;
     const auto entities = drawing_.modelSpaceEntities();
+    // Most entities make one primitive of a few points.
+    emitter_.reserve(entities.size(), entities.size() * 4);
     for (std::size_t i = 0; i < entities.size() && !truncated(); ++i) {
         source_ = std::uint32_t(i);
         draw(entities[i], top);

@@ -1,6 +1,7 @@
 #include "cad/render/PainterBackEnd.h"
 
 #include "cad/render/Clipping.h"
+#include "cad/render/PixelCanvas.h"
 #include "cad/render/StrokeBatch.h"
 
 #include <QPainter>
@@ -10,6 +11,7 @@
 #include <bit>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace cad::render {
 namespace {
@@ -38,8 +40,8 @@ QPointF qpoint(const Vec2& p) {
 class PainterBackEnd {
 public:
     PainterBackEnd(const Scene& scene, const ViewTransform& view, QPainter& painter,
-                   QRgb background)
-        : scene_(scene), rec_(scene.recording()), view_(view), painter_(painter), batch_(painter),
+                   StrokeSink& strokes, QRgb background)
+        : scene_(scene), rec_(scene.recording()), view_(view), painter_(painter), batch_(strokes),
           toPixel_(view.worldToPixel()), background_(background & 0xFFFFFF) {
         pixelClip_.add(-kGuard, -kGuard);
         pixelClip_.add(view.size().width() + kGuard, view.size().height() + kGuard);
@@ -144,16 +146,22 @@ private:
                 stroke(color, toPixel_.map(pts[i]), toPixel_.map(pts[i + 1]), clip);
             return;
         }
-        Vec2 prev = toPixel_.map(pts[0]);
+        // Points closer than a pixel to the last one drawn add nothing: a
+        // finely flattened curve seen small costs what its pixels cost.
+        const Vec2 first = toPixel_.map(pts[0]);
+        Vec2 prev = first;
         if (pts.size() == 1)
             stroke(color, prev, prev, clip);
         for (std::size_t i = 1; i < pts.size(); ++i) {
             const Vec2 cur = toPixel_.map(pts[i]);
+            const bool last = i + 1 == pts.size();
+            if (!last && std::abs(cur.x - prev.x) < 1 && std::abs(cur.y - prev.y) < 1)
+                continue;
             stroke(color, prev, cur, clip);
             prev = cur;
         }
         if (prim.closed && pts.size() > 2)
-            stroke(color, prev, toPixel_.map(pts[0]), clip);
+            stroke(color, prev, first, clip);
     }
 
     void drawPolygon(const Primitive& prim, const Box2& box) {
@@ -197,13 +205,18 @@ private:
         const int n = arcSegments(radius, t1 - t0);
         const QRgb color = rgb(prim.ink);
         const bool clip = needsClip(box);
-        Vec2 prev;
-        for (int i = 0; i <= n; ++i) {
-            const double t = t0 + (t1 - t0) * i / n;
-            const double cs = std::cos(t), sn = std::sin(t);
-            const Vec2 cur = toPixel_.map(c.x + u.x * cs + v.x * sn, c.y + u.y * cs + v.y * sn);
-            if (i > 0)
-                stroke(color, prev, cur, clip);
+        // In pixels: centre + u cos t + v sin t, the angle advanced by rotation.
+        const Vec2 cp = toPixel_.map(c), up = toPixel_.mapVector(u), vp = toPixel_.mapVector(v);
+        const double step = (t1 - t0) / n;
+        const double cs1 = std::cos(step), sn1 = std::sin(step);
+        double cs = std::cos(t0), sn = std::sin(t0);
+        Vec2 prev{cp.x + up.x * cs + vp.x * sn, cp.y + up.y * cs + vp.y * sn};
+        for (int i = 1; i <= n; ++i) {
+            const double next = cs * cs1 - sn * sn1;
+            sn = sn * cs1 + cs * sn1;
+            cs = next;
+            const Vec2 cur{cp.x + up.x * cs + vp.x * sn, cp.y + up.y * cs + vp.y * sn};
+            stroke(color, prev, cur, clip);
             prev = cur;
         }
     }
@@ -294,7 +307,7 @@ private:
     const Recording& rec_;
     const ViewTransform& view_;
     QPainter& painter_;
-    StrokeBatch batch_;
+    StrokeSink& batch_;
     Affine2 toPixel_;
     QRgb background_;
     Box2 pixelClip_;
@@ -305,11 +318,18 @@ private:
 
 bool paintScene(const Scene& scene, const ViewTransform& view, QImage& image, QRgb background,
                 const std::function<bool()>& cancelled, PaintOptions options) {
+    image.fill(QColor::fromRgb(background));
+    // Sharp strokes go straight into the pixels; the canvas takes them before
+    // the painter opens.
+    std::optional<PixelCanvas> canvas;
+    if (!options.antialiasing && PixelCanvas::supports(image))
+        canvas.emplace(image);
     QPainter painter(&image);
-    painter.fillRect(image.rect(), QColor::fromRgb(background));
     painter.setRenderHint(QPainter::Antialiasing, options.antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    PainterBackEnd backEnd(scene, view, painter, background);
+    StrokeBatch batch(painter);
+    StrokeSink& strokes = canvas ? static_cast<StrokeSink&>(*canvas) : batch;
+    PainterBackEnd backEnd(scene, view, painter, strokes, background);
     return backEnd.run(cancelled);
 }
 

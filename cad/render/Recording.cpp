@@ -26,6 +26,12 @@ bool allFinite(std::span<const Vec2> points) {
 
 } // namespace
 
+void Recording::reserve(std::size_t primitives, std::size_t points) {
+    primitives_.reserve(primitives);
+    boxes_.reserve(primitives);
+    points_.reserve(points);
+}
+
 Primitive& Recording::push(PrimitiveKind kind, Ink ink, std::uint32_t source, const Box2& box) {
     Primitive& p = primitives_.emplace_back();
     p.kind = kind;

@@ -65,6 +65,9 @@ public:
     void addInfiniteLine(const Vec2& base, const Vec2& direction, bool ray, Ink ink,
                          std::uint32_t source);
 
+    // Room for that many primitives and points, to spare regrowing.
+    void reserve(std::size_t primitives, std::size_t points);
+
     const std::vector<Primitive>& primitives() const { return primitives_; }
     const std::vector<Box2>& boxes() const { return boxes_; }
     const std::vector<Vec2>& points() const { return points_; }

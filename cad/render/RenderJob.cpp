@@ -16,21 +16,29 @@ RenderJob::~RenderJob() {
         std::lock_guard lock(mutex_);
         stopping_ = true;
         pending_.reset();
-        ++generation_;
+        stopRunning();
     }
     wake_.notify_one();
     worker_.join();
 }
 
+void RenderJob::stopRunning() {
+    ++epoch_;
+}
+
 void RenderJob::setScene(std::shared_ptr<const Scene> scene) {
     std::lock_guard lock(mutex_);
     scene_ = std::move(scene);
+    stopRunning();
 }
 
 void RenderJob::request(const ViewTransform& view, QRgb background) {
     {
         std::lock_guard lock(mutex_);
-        pending_ = Request{scene_, view, background, ++generation_};
+        // A picture of another size cannot stand in for the new one.
+        if (runningSize_.isValid() && runningSize_ != view.size())
+            stopRunning();
+        pending_ = Request{scene_, view, background, ++requested_, epoch_.load()};
     }
     wake_.notify_one();
 }
@@ -38,11 +46,13 @@ void RenderJob::request(const ViewTransform& view, QRgb background) {
 void RenderJob::cancel() {
     std::lock_guard lock(mutex_);
     pending_.reset();
-    delivered_ = ++generation_;
+    stopRunning();
+    delivered_ = requested_;
 }
 
 bool RenderJob::busy() const {
-    return delivered_.load() != generation_.load();
+    std::lock_guard lock(mutex_);
+    return delivered_.load() != requested_;
 }
 
 void RenderJob::work() {
@@ -50,33 +60,36 @@ void RenderJob::work() {
         Request job;
         {
             std::unique_lock lock(mutex_);
+            runningSize_ = QSize();
             wake_.wait(lock, [this] { return stopping_ || pending_.has_value(); });
             if (stopping_)
                 return;
             job = std::move(*pending_);
             pending_.reset();
+            if (job.epoch != epoch_.load())
+                continue;
+            runningSize_ = job.view.size();
         }
         QImage picture(job.view.size(), QImage::Format_RGB32);
-        const auto stale = [&] { return generation_.load() != job.generation; };
+        const auto stopped = [&] { return epoch_.load() != job.epoch; };
         bool finished = true;
         if (job.scene)
-            finished = paintScene(*job.scene, job.view, picture, job.background, stale);
+            finished = paintScene(*job.scene, job.view, picture, job.background, stopped);
         else
             picture.fill(job.background);
-        if (finished && !stale())
-            deliver(picture, job.view, job.generation);
+        if (finished && !stopped())
+            deliver(picture, job);
     }
 }
 
-void RenderJob::deliver(const QImage& picture, const ViewTransform& view,
-                        std::uint64_t generation) {
-    // Runs the hand-over on the job's own thread; a newer request by then wins.
+void RenderJob::deliver(const QImage& picture, const Request& job) {
+    // Runs the hand-over on the job's own thread; a cancel by then wins.
     QMetaObject::invokeMethod(
         this,
-        [this, picture, view, generation] {
-            if (generation_.load() != generation)
+        [this, picture, view = job.view, sequence = job.sequence, epoch = job.epoch] {
+            if (epoch_.load() != epoch || sequence <= delivered_.load())
                 return;
-            delivered_ = generation;
+            delivered_ = sequence;
             emit rendered(picture, view);
         },
         Qt::QueuedConnection);

@@ -2,8 +2,11 @@
 // Renders views of a scene on a worker thread, so that the user-interface
 // thread never waits for a big drawing: it asks for a view, keeps showing the
 // last picture (placed by ViewTransform::pictureTransformFrom), and receives
-// the new one through `rendered`. A new request cancels the one in progress;
-// only the latest view is ever delivered.
+// new ones through `rendered`. A new request replaces the one still waiting;
+// the one in progress is finished and delivered (during a pan or a series of
+// zooms the pictures keep coming at the rate they can be made), unless the
+// view's size, the scene or cancel() made it useless. The latest request is
+// always delivered last.
 
 #include "cad/render/Scene.h"
 #include "cad/render/ViewTransform.h"
@@ -46,16 +49,20 @@ private:
         std::shared_ptr<const Scene> scene;
         ViewTransform view;
         QRgb background = 0;
-        std::uint64_t generation = 0;
+        std::uint64_t sequence = 0; // numbers requests in order
+        std::uint64_t epoch = 0;    // what cancelling advances
     };
     void work();
-    void deliver(const QImage& picture, const ViewTransform& view, std::uint64_t generation);
+    void deliver(const QImage& picture, const Request& job);
+    void stopRunning(); // with mutex_ held
 
     mutable std::mutex mutex_;
     std::condition_variable wake_;
     std::shared_ptr<const Scene> scene_;
     std::optional<Request> pending_;
-    std::atomic<std::uint64_t> generation_{0};
+    QSize runningSize_;
+    std::uint64_t requested_ = 0;
+    std::atomic<std::uint64_t> epoch_{0};
     std::atomic<std::uint64_t> delivered_{0};
     bool stopping_ = false;
     std::thread worker_;

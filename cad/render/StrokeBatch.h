@@ -3,6 +3,8 @@
 // in few calls: the painter's cost per call, not per pixel, dominates drawings
 // of many small entities.
 
+#include "cad/render/StrokeSink.h"
+
 #include <QLineF>
 #include <QPainter>
 #include <QPointF>
@@ -12,18 +14,16 @@
 
 namespace cad::render {
 
-class StrokeBatch {
+class StrokeBatch : public StrokeSink {
 public:
     explicit StrokeBatch(QPainter& painter);
-    ~StrokeBatch() { flush(); }
+    ~StrokeBatch() override { flush(); }
     StrokeBatch(const StrokeBatch&) = delete;
     StrokeBatch& operator=(const StrokeBatch&) = delete;
 
-    void line(QRgb color, const QPointF& a, const QPointF& b);
-    void dot(QRgb color, const QPointF& at);
-    // Draws what was collected; call before anything else is painted, so that
-    // drawing order holds.
-    void flush();
+    void line(QRgb color, const QPointF& a, const QPointF& b) override;
+    void dot(QRgb color, const QPointF& at) override;
+    void flush() override;
 
 private:
     void use(QRgb color);
