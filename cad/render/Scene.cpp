@@ -21,6 +21,9 @@ std::shared_ptr<const Scene> Scene::build(const Drawing& drawing) {
                 scene->unindexed_.push_back(std::uint32_t(i));
             return infinite;
         });
+    scene->extents_ = scene->recording_.bounds();
+    for (const std::uint32_t id : scene->unindexed_)
+        scene->extents_.add(scene->recording_.boxes()[id]);
     return scene;
 }
 

@@ -25,8 +25,9 @@ public:
     // lines): every view looks at them.
     const std::vector<std::uint32_t>& unindexed() const { return unindexed_; }
     const FontCatalog& fonts() const { return fonts_; }
-    // What a view zoomed to extents shows: the box of every finite primitive.
-    const Box2& extents() const { return recording_.bounds(); }
+    // What a view zoomed to extents shows: the box of every finite primitive
+    // and the base points of infinite lines.
+    const Box2& extents() const { return extents_; }
     // True when a drawing too big (or a block nesting too deep) was recorded
     // only in part.
     bool truncated() const { return truncated_; }
@@ -40,6 +41,7 @@ private:
     FontCatalog fonts_;
     SpatialIndex index_;
     std::vector<std::uint32_t> unindexed_;
+    Box2 extents_;
     bool truncated_ = false;
 };
 

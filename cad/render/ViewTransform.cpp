@@ -75,9 +75,9 @@ void ViewTransform::zoomToWorld(const Box2& box, double margin) {
     centre_ = {(box.minX + box.maxX) / 2, (box.minY + box.maxY) / 2};
     const double w = box.width() * (1 + 2 * margin), h = box.height() * (1 + 2 * margin);
     if (w <= 0 && h <= 0) {
-        // A single point: show a unit around it at least.
-        const double size = std::max({std::abs(centre_.x), std::abs(centre_.y), 1.0}) * 1e-3;
-        setScale(std::min(size_.width(), size_.height()) / size);
+        // A single point: the area of an empty drawing around it.
+        const Box2 area = defaultWorld();
+        setScale(std::min(size_.width() / area.width(), size_.height() / area.height()));
         return;
     }
     const double sx = w > 0 ? size_.width() / w : INFINITY;
