@@ -101,7 +101,7 @@ ExtrusionIndex DrawingBuilder::extrusion(const Vec3& given) {
     return ExtrusionIndex(list.size() - 1);
 }
 
-BlockIndex DrawingBuilder::beginBlock(std::string_view name, const Block& block) {
+BlockIndex DrawingBuilder::block(std::string_view name, const Block& block) {
     auto [it, added] = blockIds_.emplace(upperName(name), BlockIndex(drawing_.blocks.size()));
     if (added) {
         Block named = block;
@@ -109,8 +109,12 @@ BlockIndex DrawingBuilder::beginBlock(std::string_view name, const Block& block)
         drawing_.blocks.push_back(named);
         blockRefs_.emplace_back();
     }
+    return it->second;
+}
+
+BlockIndex DrawingBuilder::beginBlock(std::string_view name, const Block& definition) {
     // A second definition of a name adds its entities to the first one's.
-    current_ = it->second;
+    current_ = block(name, definition);
     return current_;
 }
 
@@ -118,8 +122,8 @@ void DrawingBuilder::endBlock() {
     current_ = kNoBlock;
 }
 
-std::vector<EntityRef>& DrawingBuilder::target() {
-    return current_ == kNoBlock ? modelRefs_ : blockRefs_[current_];
+std::vector<EntityRef>& DrawingBuilder::target(BlockIndex owner) {
+    return owner < blockRefs_.size() ? blockRefs_[owner] : modelRefs_;
 }
 
 void DrawingBuilder::skip(std::string_view typeName) {

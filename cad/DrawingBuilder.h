@@ -5,6 +5,7 @@
 // build the same model.
 
 #include "cad/Drawing.h"
+#include "cad/PoolGrowth.h"
 
 #include <string>
 #include <string_view>
@@ -37,16 +38,23 @@ public:
     // Blocks: entities added after beginBlock() belong to the block until
     // endBlock(); otherwise they belong to model space.
     BlockIndex beginBlock(std::string_view name, const Block& block);
+    // The block of that name, defined empty when new; the current block stays.
+    BlockIndex block(std::string_view name, const Block& block = {});
     void endBlock();
     bool inBlock() const { return current_ != kNoBlock; }
 
     // Appends an entity to the current block or model space; returns its index.
     template <class T> std::uint32_t add(T&& entity) {
+        return addTo(current_, std::forward<T>(entity));
+    }
+    // Appends an entity to a block (kNoBlock: model space), for readers whose
+    // entities name their owner and come in any order; returns its index.
+    template <class T> std::uint32_t addTo(BlockIndex owner, T&& entity) {
         using E = std::decay_t<T>;
         auto& store = drawing_.store<E>();
         const auto index = std::uint32_t(store.size());
-        store.push_back(std::forward<T>(entity));
-        target().push_back(EntityRef{entityTypeOf<E>, index});
+        appendGrowing(store, std::forward<T>(entity));
+        appendGrowing(target(owner), EntityRef{entityTypeOf<E>, index});
         return index;
     }
     // Stores an entity that another one owns (an INSERT's attributes), without
@@ -69,7 +77,7 @@ private:
     template <class T>
     std::uint32_t lookup(std::vector<T>& table, std::unordered_map<std::string, std::uint32_t>& ids,
                          std::string_view name);
-    std::vector<EntityRef>& target();
+    std::vector<EntityRef>& target(BlockIndex owner);
 
     Drawing& drawing_;
     std::unordered_map<std::string, std::uint32_t> layerIds_;

@@ -4,20 +4,11 @@
 #include "cad/DxfEntities.h"
 
 #include "cad/DxfEntityCommon.h"
+#include "cad/PoolGrowth.h"
 
 namespace cad {
 
 namespace {
-
-// Appends to a pool and extends the range that names the entity's part of it;
-// returns the new element's index (pointers would not survive the next append).
-template <class T> std::size_t appendTo(std::vector<T>& pool, Range& range, const T& value = T{}) {
-    if (range.count == 0)
-        range.first = std::uint32_t(pool.size());
-    pool.push_back(value);
-    ++range.count;
-    return pool.size() - 1;
-}
 
 constexpr std::size_t kNone = ~std::size_t(0);
 
@@ -34,7 +25,7 @@ void readLwPolyline(DxfReaderContext& c) {
     std::size_t vertex = kNone;
     readEntityGroups(c, common, [&] {
         if (c.group.code == 10) {
-            vertex = appendTo(pool, polyline.vertices);
+            vertex = appendToRange(pool, polyline.vertices);
             pool[vertex].position.x = c.real();
             return;
         }
@@ -138,9 +129,9 @@ void readVertices(DxfReaderContext& c, Polyline& polyline) {
         });
         if (polyline.kind == PolylineKind::PolyfaceMesh && (flags & kPolyfaceVertex) &&
             !(flags & kMeshVertex))
-            appendTo(faces, polyline.faces, face);
+            appendToRange(faces, polyline.faces, face);
         else if (!(flags & kFrameControlPoint))
-            appendTo(vertices, polyline.vertices, vertex);
+            appendToRange(vertices, polyline.vertices, vertex);
     }
 }
 
@@ -209,7 +200,7 @@ template <class T> void readSplineData(DxfReaderContext& c) {
             return;
         switch (c.group.code) {
         case 10:
-            control = appendTo(d.points3, spline.controlPoints);
+            control = appendToRange(d.points3, spline.controlPoints);
             d.points3[control].x = c.real();
             break;
         case 20:
@@ -218,7 +209,7 @@ template <class T> void readSplineData(DxfReaderContext& c) {
                 c.coordinate(10, d.points3[control]);
             break;
         case 11:
-            fit = appendTo(d.points3, spline.fitPoints);
+            fit = appendToRange(d.points3, spline.fitPoints);
             d.points3[fit].x = c.real();
             break;
         case 21:
@@ -227,10 +218,10 @@ template <class T> void readSplineData(DxfReaderContext& c) {
                 c.coordinate(11, d.points3[fit]);
             break;
         case 40:
-            appendTo(d.reals, spline.knots, c.real());
+            appendToRange(d.reals, spline.knots, c.real());
             break;
         case 41:
-            appendTo(d.reals, spline.weights, c.real());
+            appendToRange(d.reals, spline.weights, c.real());
             weighted = weighted || d.reals.back() != 1.0;
             break;
         case 70: {
@@ -273,7 +264,7 @@ void readLeader(DxfReaderContext& c) {
     readEntityGroups(c, common, [&] {
         switch (c.group.code) {
         case 10:
-            vertex = appendTo(points, leader.vertices);
+            vertex = appendToRange(points, leader.vertices);
             points[vertex].x = c.real();
             break;
         case 20:
@@ -310,7 +301,7 @@ void readMLine(DxfReaderContext& c) {
             return;
         switch (c.group.code) {
         case 11:
-            vertex = appendTo(vertices, mline.vertices);
+            vertex = appendToRange(vertices, mline.vertices);
             vertices[vertex].position.x = c.real();
             break;
         case 21:
@@ -339,7 +330,7 @@ void readMLine(DxfReaderContext& c) {
         case 41:
             // The first parameter of an element is its offset along the miter.
             if (vertex != kNone && elementStarts)
-                appendTo(d.reals, vertices[vertex].elementOffsets, c.real());
+                appendToRange(d.reals, vertices[vertex].elementOffsets, c.real());
             elementStarts = false;
             break;
         default:

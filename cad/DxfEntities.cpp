@@ -1,6 +1,7 @@
 #include "cad/DxfEntities.h"
 
 #include "cad/DxfEntityCommon.h"
+#include "cad/PoolGrowth.h"
 
 #include <unordered_map>
 
@@ -74,10 +75,7 @@ template <class T> void readRasterFrame(DxfReaderContext& c) {
         auto& clip = c.drawing().points2;
         switch (c.group.code) {
         case 14:
-            if (frame.clip.count == 0)
-                frame.clip.first = std::uint32_t(clip.size());
-            clip.push_back(Vec2{c.real(), 0});
-            ++frame.clip.count;
+            appendToRange(clip, frame.clip, Vec2{c.real(), 0});
             break;
         case 24:
             if (frame.clip.count > 0)

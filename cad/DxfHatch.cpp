@@ -6,6 +6,7 @@
 #include "cad/DxfEntities.h"
 
 #include "cad/DxfEntityCommon.h"
+#include "cad/PoolGrowth.h"
 
 #include <numbers>
 #include <optional>
@@ -13,13 +14,6 @@
 namespace cad {
 
 namespace {
-
-template <class T> void appendTo(std::vector<T>& pool, Range& range, const T& value) {
-    if (range.count == 0)
-        range.first = std::uint32_t(pool.size());
-    pool.push_back(value);
-    ++range.count;
-}
 
 class HatchReader {
 public:
@@ -31,7 +25,7 @@ public:
             path.flags = std::uint32_t(c_.integer());
             const bool complete = (path.flags & 2) ? readPolylinePath(path) : readEdgePath(path);
             skipSourceObjects();
-            appendTo(d_.hatchPaths, hatch_.paths, path);
+            appendToRange(d_.hatchPaths, hatch_.paths, path);
             if (!complete)
                 return;
         }
@@ -44,14 +38,14 @@ public:
             if (!(realOf(43, line.base.x) && realOf(44, line.base.y) && realOf(45, line.offset.x) &&
                   realOf(46, line.offset.y)))
                 return;
-            appendTo(d_.hatchPatternLines, hatch_.patternLines, line);
+            appendToRange(d_.hatchPatternLines, hatch_.patternLines, line);
             auto& stored = d_.hatchPatternLines.back();
             std::int64_t dashes = 0;
             if (!integerOf(79, dashes))
                 return;
             double dash = 0;
             for (std::int64_t k = 0; k < dashes && realOf(49, dash); ++k)
-                appendTo(d_.reals, stored.dashes, dash);
+                appendToRange(d_.reals, stored.dashes, dash);
         }
     }
 
@@ -91,9 +85,9 @@ private:
             vertex.position = Vec3{p.x, p.y, 0};
             if (hasBulge && !realOf(42, vertex.bulge))
                 return false;
-            appendTo(d_.polyVertices, edge.vertices, vertex);
+            appendToRange(d_.polyVertices, edge.vertices, vertex);
         }
-        appendTo(d_.hatchEdges, path.edges, edge);
+        appendToRange(d_.hatchEdges, path.edges, edge);
         return true;
     }
 
@@ -130,7 +124,7 @@ private:
             }
             if (!complete)
                 return false;
-            appendTo(d_.hatchEdges, path.edges, edge);
+            appendToRange(d_.hatchEdges, path.edges, edge);
         }
         return true;
     }
@@ -163,7 +157,7 @@ private:
         for (std::int64_t i = 0; i < knots; ++i) {
             if (!realOf(40, value))
                 return false;
-            appendTo(d_.reals, edge.knots, value);
+            appendToRange(d_.reals, edge.knots, value);
         }
         // Weights follow each control point, so they are collected apart and
         // stored after the points.
@@ -172,12 +166,12 @@ private:
             Vec2 p;
             if (!pointOf(10, p))
                 return false;
-            appendTo(d_.points2, edge.controlPoints, p);
+            appendToRange(d_.points2, edge.controlPoints, p);
             if (c_.take(42))
                 weights.push_back(c_.real());
         }
         for (double w : weights)
-            appendTo(d_.reals, edge.weights, w);
+            appendToRange(d_.reals, edge.weights, w);
         readFitData(edge);
         return true;
     }
@@ -204,7 +198,7 @@ private:
             Vec2 p;
             if (!pointOf(11, p))
                 return;
-            appendTo(d_.points2, edge.fitPoints, p);
+            appendToRange(d_.points2, edge.fitPoints, p);
         }
         Vec2 tangent;
         if (pointOf(12, tangent))

@@ -1,6 +1,7 @@
 // The TABLES section: layers, linetypes, text styles and dimension styles.
 
 #include "cad/DxfSections.h"
+#include "cad/PoolGrowth.h"
 
 #include <cstdlib>
 
@@ -72,10 +73,7 @@ void readLinetype(DxfReaderContext& c) {
             linetype.patternLength = c.real();
             break;
         case 49:
-            if (linetype.dashes.count == 0)
-                linetype.dashes.first = std::uint32_t(reals.size());
-            reals.push_back(c.real());
-            ++linetype.dashes.count;
+            appendToRange(reals, linetype.dashes, c.real());
             break;
         default:
             break;

@@ -69,6 +69,7 @@ bool DxfTokenizer::next(DxfGroup& group) {
         group = last_;
         return true;
     }
+    groupOffset_ = offset_;
     const bool more = binary_ ? nextBinary(group) : nextText(group);
     if (more)
         last_ = group;
@@ -153,17 +154,44 @@ bool DxfTokenizer::onlyBlanksLeft() const {
     return true;
 }
 
-bool DxfTokenizer::nextText(DxfGroup& group) {
-    std::string_view codeLine;
-    if (!readLine(codeLine))
+// The usual code line: blanks, digits, blanks, the line end. Returns false,
+// reading nothing, for anything else.
+bool DxfTokenizer::readPlainCode(int& code) {
+    const char* p = reinterpret_cast<const char*>(bytes_.data()) + offset_;
+    const char* end = reinterpret_cast<const char*>(bytes_.data()) + bytes_.size();
+    while (p < end && *p == ' ')
+        ++p;
+    const char* digits = p;
+    int value = 0;
+    while (p < end && p - digits < 4 && unsigned(*p - '0') < 10)
+        value = value * 10 + (*p++ - '0');
+    if (p == digits)
         return false;
-    codeLine = trimBlanks(codeLine);
-    if (codeLine.empty() && onlyBlanksLeft())
-        return false; // blank lines after the last group
-    const std::size_t codeLineNumber = line_;
+    if (p < end && *p == '\r')
+        ++p;
+    if (p >= end || *p != '\n')
+        return false;
+    code = value;
+    offset_ = std::size_t(p + 1 - reinterpret_cast<const char*>(bytes_.data()));
+    ++line_;
+    return true;
+}
+
+bool DxfTokenizer::nextText(DxfGroup& group) {
     int code = 0;
-    if (!parseWhole(codeLine, code) || code < -5 || code > 1071)
-        failAt(codeLineNumber, "a group code was expected, found " + quoted(codeLine));
+    if (!readPlainCode(code)) {
+        std::string_view codeLine;
+        if (!readLine(codeLine))
+            return false;
+        codeLine = trimBlanks(codeLine);
+        if (codeLine.empty() && onlyBlanksLeft())
+            return false; // blank lines after the last group
+        if (!parseWhole(codeLine, code) || code < -5 || code > 1071)
+            failAt(line_, "a group code was expected, found " + quoted(codeLine));
+    } else if (code > 1071) {
+        failAt(line_, "a group code was expected, found " + std::to_string(code));
+    }
+    const std::size_t codeLineNumber = line_;
     std::string_view value;
     if (!readLine(value))
         failAt(codeLineNumber,

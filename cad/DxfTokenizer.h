@@ -64,6 +64,7 @@ private:
     bool nextText(DxfGroup& group);
     bool nextBinary(DxfGroup& group);
     bool readLine(std::string_view& line);
+    bool readPlainCode(int& code);
     bool onlyBlanksLeft() const;
     int readBinaryCode();
     void readBinaryValue(DxfGroup& group);

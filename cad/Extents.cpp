@@ -33,35 +33,34 @@ bool finite(const Box2& box) {
            std::isfinite(box.maxY);
 }
 
-// The points of center + a cos t + b sin t for t in [t0, t1] that bound it.
+// The points of center + a cos t + b sin t for t from t0 over `sweep` that bound
+// it; a sweep that is not in (0, 2 pi) is the whole ellipse.
 void addEllipseArc(Box2& box, const Vec3& center, const Vec3& a, const Vec3& b, double t0,
-                   double t1) {
+                   double sweep) {
     auto at = [&](double t) {
         box.add(add(center, add(scaled(a, std::cos(t)), scaled(b, std::sin(t)))));
     };
-    if (!(t1 > t0) || t1 - t0 >= kTwoPi) {
+    t0 = std::fmod(t0, kTwoPi);
+    if (!(sweep > 0 && sweep < kTwoPi) || !std::isfinite(t0)) {
         t0 = 0;
-        t1 = kTwoPi;
+        sweep = kTwoPi;
     }
     at(t0);
-    at(t1);
-    for (double extreme : {std::atan2(b.x, a.x), std::atan2(b.y, a.y)}) {
-        for (double t = extreme; t < t1 + kTwoPi; t += std::numbers::pi) {
-            // Bring t into [t0, t0 + 2 pi) and take it when inside the sweep.
-            double u = t0 + std::fmod(std::fmod(t - t0, kTwoPi) + kTwoPi, kTwoPi);
-            if (u <= t1)
-                at(u);
-            if (t > extreme)
-                break;
-        }
-    }
+    at(t0 + sweep);
+    // Where x or y of the ellipse is extreme: at t and t + pi for each.
+    for (double extreme : {std::atan2(b.x, a.x), std::atan2(b.y, a.y)})
+        for (double t : {extreme, extreme + std::numbers::pi})
+            if (std::fmod(std::fmod(t - t0, kTwoPi) + kTwoPi, kTwoPi) <= sweep)
+                at(t);
 }
 
-// Sweep [start, end] counter-clockwise with end > start.
-double sweepEnd(double start, double end) {
-    while (end <= start)
-        end += kTwoPi;
-    return end;
+// The counter-clockwise sweep from start to end, in (0, 2 pi] (NaN for angles
+// too large to tell, which addEllipseArc takes as the whole ellipse).
+double sweepOf(double start, double end) {
+    double sweep = std::fmod(end - start, kTwoPi);
+    if (sweep <= 0)
+        sweep += kTwoPi;
+    return sweep;
 }
 
 // The box of a box in an object coordinate system at height z.
@@ -102,7 +101,7 @@ void addPolyVertices(Box2& box, std::span<const PolyVertex> vertices, bool close
         if (b < 0)
             std::swap(from, to);
         addEllipseArc(line, center, Vec3{radius, 0, 0}, Vec3{0, radius, 0}, from,
-                      sweepEnd(from, to));
+                      sweepOf(from, to));
     }
     if (!line.empty() && halfWidth > 0) {
         line.add(line.minX - halfWidth, line.minY - halfWidth);
@@ -251,13 +250,13 @@ struct ExtentsCalculator::Visitor {
     void operator()(const Arc& e) {
         Box2 local;
         addEllipseArc(local, e.center, Vec3{e.radius, 0, 0}, Vec3{0, e.radius, 0}, e.startAngle,
-                      sweepEnd(e.startAngle, e.endAngle));
+                      sweepOf(e.startAngle, e.endAngle));
         inOcs(e.props, local, e.center.z);
     }
     void operator()(const Ellipse& e) {
         const Vec3 minor = scaled(cross(d.extrusion(e.props), e.majorAxis), e.ratio);
         addEllipseArc(box, e.center, e.majorAxis, minor, e.startParam,
-                      sweepEnd(e.startParam, e.endParam));
+                      sweepOf(e.startParam, e.endParam));
     }
     void operator()(const LwPolyline& e) {
         Box2 local;
@@ -348,13 +347,13 @@ struct ExtentsCalculator::Visitor {
             break;
         case HatchEdgeType::Arc:
             addEllipseArc(local, center, Vec3{edge.radius, 0, 0}, Vec3{0, edge.radius, 0},
-                          edge.startAngle, sweepEnd(edge.startAngle, edge.endAngle));
+                          edge.startAngle, sweepOf(edge.startAngle, edge.endAngle));
             break;
         case HatchEdgeType::Ellipse: {
             const Vec3 major{edge.end.x, edge.end.y, 0};
             const Vec3 minor{-major.y * edge.radius, major.x * edge.radius, 0};
             addEllipseArc(local, center, major, minor, edge.startAngle,
-                          sweepEnd(edge.startAngle, edge.endAngle));
+                          sweepOf(edge.startAngle, edge.endAngle));
             break;
         }
         case HatchEdgeType::Spline:

@@ -39,6 +39,7 @@ public:
         group(100, "AcDbEntity");
         std::snprintf(buffer, sizeof buffer, "LAYER%d", layer);
         group(8, buffer);
+        group(6, "ByLayer");
         group(100, subclass);
     }
 

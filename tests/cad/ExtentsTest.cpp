@@ -103,3 +103,14 @@ TEST(Extents, SurviveBlocksThatHoldThemselves) {
     EXPECT_FALSE(box.empty());
     EXPECT_LE(box.maxX, 1e6);
 }
+
+TEST(Extents, EndForAnglesOfAnySize) {
+    // Angles so large that adding a turn to them changes nothing.
+    for (const char* angle : {"1e160", "-1e300", "1e20"}) {
+        const Box2 box =
+            extentsOf({{0, "ARC"}, {10, "0"}, {20, "0"}, {40, "1"}, {50, angle}, {51, "0"}});
+        EXPECT_FALSE(box.empty()) << angle;
+        EXPECT_GE(box.minX, -1 - 1e-9) << angle;
+        EXPECT_LE(box.maxX, 1 + 1e-9) << angle;
+    }
+}
