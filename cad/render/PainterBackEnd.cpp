@@ -152,7 +152,9 @@ private:
         Vec2 prev = first;
         if (pts.size() == 1)
             stroke(color, prev, prev, clip);
-        for (std::size_t i = 1; i < pts.size(); ++i) {
+        const std::size_t stride = pointStride(pts.size(), box);
+        for (std::size_t i = stride; i < pts.size() + stride - 1; i += stride) {
+            i = std::min(i, pts.size() - 1);
             const Vec2 cur = toPixel_.map(pts[i]);
             const bool last = i + 1 == pts.size();
             if (!last && std::abs(cur.x - prev.x) < 1 && std::abs(cur.y - prev.y) < 1)
@@ -162,6 +164,15 @@ private:
         }
         if (prim.closed && pts.size() > 2)
             stroke(color, prev, first, clip);
+    }
+
+    // A path seen a few pixels across needs no more than a few points per
+    // pixel of its size: every stride-th point of a finely flattened curve.
+    std::size_t pointStride(std::size_t count, const Box2& box) const {
+        const double pixels = std::max(box.width(), box.height()) * view_.scale();
+        if (pixels >= 32)
+            return 1;
+        return std::max<std::size_t>(1, count / std::size_t(4 * pixels + 4));
     }
 
     void drawPolygon(const Primitive& prim, const Box2& box) {
