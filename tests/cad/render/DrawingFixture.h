@@ -18,6 +18,13 @@ inline Drawing makeDrawing(const std::function<void(DrawingBuilder&)>& fill) {
     return drawing;
 }
 
+inline Box2 box(double x0, double y0, double x1, double y1) {
+    Box2 b;
+    b.add(x0, y0);
+    b.add(x1, y1);
+    return b;
+}
+
 inline Line line(Vec2 a, Vec2 b, Color color = Color::byLayer()) {
     Line e;
     e.start = {a.x, a.y, 0};

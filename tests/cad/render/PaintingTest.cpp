@@ -87,13 +87,6 @@ Hatch solidSquare(DrawingBuilder& b, std::vector<Box2> loops) {
     return hatch;
 }
 
-Box2 box(double x0, double y0, double x1, double y1) {
-    Box2 b;
-    b.add(x0, y0);
-    b.add(x1, y1);
-    return b;
-}
-
 TEST(Painting, SolidHatchFillsItsAreaAndLeavesHoles) {
     struct Case {
         std::vector<Box2> loops;

@@ -36,12 +36,17 @@ struct Delivery {
     ViewTransform view;
 };
 
-TEST(RenderJob, DeliversThePictureOfTheRequestedView) {
-    RenderJob job;
-    std::vector<Delivery> delivered;
+// Keeps every picture the job delivers.
+void collect(RenderJob& job, std::vector<Delivery>& delivered) {
     QObject::connect(&job, &RenderJob::rendered, [&](const QImage& p, const ViewTransform& v) {
         delivered.push_back({p, v});
     });
+}
+
+TEST(RenderJob, DeliversThePictureOfTheRequestedView) {
+    RenderJob job;
+    std::vector<Delivery> delivered;
+    collect(job, delivered);
     const Drawing drawing = makeDrawing([](DrawingBuilder& b) {
         b.add(line({0, 0.5}, {100, 0.5}, Color::fromIndex(7)));
     });
@@ -60,9 +65,7 @@ TEST(RenderJob, DeliversThePictureOfTheRequestedView) {
 TEST(RenderJob, ABurstOfRequestsEndsWithTheLatestView) {
     RenderJob job;
     std::vector<Delivery> delivered;
-    QObject::connect(&job, &RenderJob::rendered, [&](const QImage& p, const ViewTransform& v) {
-        delivered.push_back({p, v});
-    });
+    collect(job, delivered);
     job.setScene(manyLines(200000));
     ViewTransform view(QSize(640, 480), {500, 100}, 0.5);
     for (int i = 0; i < 30; ++i) {
@@ -80,9 +83,7 @@ TEST(RenderJob, ABurstOfRequestsEndsWithTheLatestView) {
 TEST(RenderJob, ResizingStopsThePictureOfTheOldSize) {
     RenderJob job;
     std::vector<Delivery> delivered;
-    QObject::connect(&job, &RenderJob::rendered, [&](const QImage& p, const ViewTransform& v) {
-        delivered.push_back({p, v});
-    });
+    collect(job, delivered);
     job.setScene(manyLines(300000));
     job.request(ViewTransform(QSize(1920, 1080), {500, 150}, 1.5), 0xFF000000);
     const ViewTransform small(QSize(320, 200), {500, 150}, 0.3);

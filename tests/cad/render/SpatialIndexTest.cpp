@@ -1,4 +1,5 @@
 #include "cad/render/SpatialIndex.h"
+#include "DrawingFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -8,12 +9,7 @@
 namespace cad::render {
 namespace {
 
-Box2 box(double x0, double y0, double x1, double y1) {
-    Box2 b;
-    b.add(x0, y0);
-    b.add(x1, y1);
-    return b;
-}
+using test::box;
 
 bool meets(const Box2& a, const Box2& b) {
     return a.minX <= b.maxX && b.minX <= a.maxX && a.minY <= b.maxY && b.minY <= a.maxY;

@@ -1,4 +1,5 @@
 #include "cad/render/ViewTransform.h"
+#include "DrawingFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +8,7 @@
 namespace cad::render {
 namespace {
 
-Box2 box(double x0, double y0, double x1, double y1) {
-    Box2 b;
-    b.add(x0, y0);
-    b.add(x1, y1);
-    return b;
-}
+using test::box;
 
 TEST(ViewTransform, PixelsAndWorldMapBothWaysWithYUp) {
     const ViewTransform view(QSize(200, 100), {10, 20}, 2);
