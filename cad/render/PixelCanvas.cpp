@@ -32,6 +32,8 @@ void PixelCanvas::dot(QRgb color, const QPointF& at) {
 
 void PixelCanvas::line(QRgb color, const QPointF& from, const QPointF& to) {
     Vec2 a{from.x(), from.y()}, b{to.x(), to.y()};
+    if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y))
+        return;
     const auto within = [this](const Vec2& p) {
         return p.x >= 0 && p.y >= 0 && p.x < width_ && p.y < height_;
     };

@@ -13,8 +13,12 @@ Box2 boxOf(std::span<const Vec2> points) {
     return box;
 }
 
+// Coordinates beyond this come only from broken files; keeping them out means
+// no sum or product of two of them overflows further down.
+constexpr double kMaxCoordinate = 1e150;
+
 bool finite(const Vec2& p) {
-    return std::isfinite(p.x) && std::isfinite(p.y);
+    return std::abs(p.x) < kMaxCoordinate && std::abs(p.y) < kMaxCoordinate;
 }
 
 bool allFinite(std::span<const Vec2> points) {
@@ -103,8 +107,8 @@ void Recording::addEllipseArc(const Vec2& centre, const Vec2& u, const Vec2& v, 
 }
 
 void Recording::addText(TextRun run, const Box2& box, Ink ink, std::uint32_t source) {
-    if (run.text.isEmpty() || box.empty() || !std::isfinite(box.width()) ||
-        !std::isfinite(box.height()))
+    const Vec2 corners[2] = {{box.minX, box.minY}, {box.maxX, box.maxY}};
+    if (run.text.isEmpty() || box.empty() || !allFinite(corners))
         return;
     Primitive& p = push(PrimitiveKind::Text, ink, source, box);
     p.aux = std::uint32_t(texts_.size());

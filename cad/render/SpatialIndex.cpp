@@ -1,6 +1,7 @@
 #include "cad/render/SpatialIndex.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace cad::render {
 namespace {
@@ -34,9 +35,10 @@ void SpatialIndex::build(std::span<const Box2> boxes, std::vector<std::uint32_t>
         const Box2& b = boxes[id];
         const double cx = ((b.minX + b.maxX) / 2 - all.minX) * sx;
         const double cy = ((b.minY + b.maxY) / 2 - all.minY) * sy;
-        keyed.emplace_back(mortonKey(std::uint32_t(std::clamp(cx, 0.0, 65535.0)),
-                                     std::uint32_t(std::clamp(cy, 0.0, 65535.0))),
-                           id);
+        const auto cell = [](double v) {
+            return std::isfinite(v) ? std::uint32_t(std::clamp(v, 0.0, 65535.0)) : 0u;
+        };
+        keyed.emplace_back(mortonKey(cell(cx), cell(cy)), id);
     }
     std::sort(keyed.begin(), keyed.end());
     items_.reserve(keyed.size());

@@ -21,6 +21,7 @@ TEST(Robustness, NonFiniteGeometryIsLeftOut) {
     const Drawing drawing = makeDrawing([](DrawingBuilder& b) {
         b.add(line({kNan, 0}, {1, 1}));
         b.add(line({0, 0}, {kInf, 1}));
+        b.add(line({-1e200, 0}, {1e200, 1})); // finite, but its length overflows
         Circle c;
         c.radius = kNan;
         b.add(c);
