@@ -4,6 +4,8 @@
 #include "cad/MappedFile.h"
 #include "cad/ReadError.h"
 
+#include <cstring>
+
 namespace cad {
 
 namespace {
@@ -47,6 +49,9 @@ void readSections(DxfReaderContext& c) {
 Drawing readDxfData(std::span<const std::uint8_t> bytes, MappedFile* file) {
     if (bytes.empty())
         throw ReadError("the file is empty");
+    // DWG files open with their version string, such as "AC1015", and binary data.
+    if (bytes.size() >= 7 && std::memcmp(bytes.data(), "AC10", 4) == 0 && bytes[6] < 0x20)
+        throw ReadError("this is a DWG drawing, not a DXF file");
     Drawing drawing;
     DxfReaderContext context(bytes, drawing);
     if (file)

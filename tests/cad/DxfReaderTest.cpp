@@ -457,6 +457,7 @@ TEST(DxfReader, ReportsBadInputWithItsLine) {
     const Case cases[] = {
         {"empty file", "", "the file is empty"},
         {"no sections", "999\ncomment only\n", "the file holds no DXF sections"},
+        {"a DWG file", std::string("AC1015\0\0\0\0\0\x01", 12), "this is a DWG drawing"},
         {"not a DXF file", "PK\x03\x04 zipped", "line 1: a group code was expected"},
         {"truncated", good.substr(0, good.find("  0\nENDSEC\n  0\nEOF")),
          "the file ends inside the ENTITIES section that starts at line"},
