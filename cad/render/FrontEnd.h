@@ -15,8 +15,8 @@ namespace cad::render {
 
 struct FrontEndLimits {
     int maxBlockDepth = 24;
-    std::size_t maxPoints = std::size_t(32) << 20;
-    std::size_t maxEntityVisits = std::size_t(100) << 20;
+    std::size_t maxPoints = std::size_t(16) << 20;
+    std::size_t maxEntityVisits = std::size_t(32) << 20;
 };
 
 class FrontEnd {

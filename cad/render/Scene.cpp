@@ -1,15 +1,13 @@
 #include "cad/render/Scene.h"
 
-#include "cad/render/FrontEnd.h"
-
 #include <algorithm>
 #include <cmath>
 
 namespace cad::render {
 
-std::shared_ptr<const Scene> Scene::build(const Drawing& drawing) {
+std::shared_ptr<const Scene> Scene::build(const Drawing& drawing, FrontEndLimits limits) {
     auto scene = std::make_shared<Scene>();
-    FrontEnd frontEnd(drawing, scene->recording_, scene->fonts_);
+    FrontEnd frontEnd(drawing, scene->recording_, scene->fonts_, limits);
     frontEnd.drawModelSpace();
     scene->truncated_ = frontEnd.truncated();
     const auto& primitives = scene->recording_.primitives();

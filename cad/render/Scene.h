@@ -5,6 +5,7 @@
 
 #include "cad/Drawing.h"
 #include "cad/render/FontCatalog.h"
+#include "cad/render/FrontEnd.h"
 #include "cad/render/Recording.h"
 #include "cad/render/SpatialIndex.h"
 
@@ -17,7 +18,7 @@ class Scene {
 public:
     // Records model space. Needs a QGuiApplication (for the fonts); may run on
     // any thread.
-    static std::shared_ptr<const Scene> build(const Drawing& drawing);
+    static std::shared_ptr<const Scene> build(const Drawing& drawing, FrontEndLimits limits = {});
 
     const Recording& recording() const { return recording_; }
     const SpatialIndex& index() const { return index_; }

@@ -30,7 +30,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ensureApplication();
     try {
         const cad::Drawing drawing = cad::readDxf({data, size});
-        const auto scene = cad::render::Scene::build(drawing);
+        // Limits far below the program's keep each run short; what they cut
+        // off is the same code again.
+        cad::render::FrontEndLimits limits;
+        limits.maxPoints = 1 << 18;
+        limits.maxEntityVisits = 1 << 18;
+        const auto scene = cad::render::Scene::build(drawing, limits);
         cad::render::ViewTransform view(QSize(64, 48), {}, 1);
         view.zoomExtents(scene->extents());
         cad::render::renderScene(*scene, view, 0xFF000000);
