@@ -1,0 +1,80 @@
+#include "cad/render/PixelCanvas.h"
+
+#include "cad/render/Clipping.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+
+namespace cad::render {
+
+bool PixelCanvas::supports(const QImage& image) {
+    switch (image.format()) {
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+        return true;
+    default:
+        return false;
+    }
+}
+
+PixelCanvas::PixelCanvas(QImage& image)
+    : bits_(reinterpret_cast<std::uint32_t*>(image.bits())),
+      stride_(std::size_t(image.bytesPerLine()) / 4), width_(image.width()),
+      height_(image.height()) {}
+
+void PixelCanvas::dot(QRgb color, const QPointF& at) {
+    const double x = std::floor(at.x()), y = std::floor(at.y());
+    if (x >= 0 && y >= 0 && x < width_ && y < height_)
+        bits_[std::size_t(y) * stride_ + std::size_t(x)] = color;
+}
+
+void PixelCanvas::line(QRgb color, const QPointF& from, const QPointF& to) {
+    Vec2 a{from.x(), from.y()}, b{to.x(), to.y()};
+    if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y))
+        return;
+    const auto within = [this](const Vec2& p) {
+        return p.x >= 0 && p.y >= 0 && p.x < width_ && p.y < height_;
+    };
+    if (!within(a) || !within(b)) {
+        Box2 inside;
+        inside.add(0, 0);
+        inside.add(width_ - 1e-9, height_ - 1e-9);
+        if (!clipSegment(a, b, inside))
+            return;
+    }
+    // The segment is half open: an end exactly on a pixel edge does not light
+    // the pixel beyond it, and joined segments share their pixel once.
+    const double extent = std::max(std::abs(b.x - a.x), std::abs(b.y - a.y));
+    if (extent > 1e-6) {
+        b.x -= (b.x - a.x) / extent * 1e-6;
+        b.y -= (b.y - a.y) / extent * 1e-6;
+    }
+    // Bresenham's walk from pixel to pixel.
+    int x = std::clamp(int(std::floor(a.x)), 0, width_ - 1);
+    int y = std::clamp(int(std::floor(a.y)), 0, height_ - 1);
+    const int x1 = std::clamp(int(std::floor(b.x)), 0, width_ - 1);
+    const int y1 = std::clamp(int(std::floor(b.y)), 0, height_ - 1);
+    const int dx = std::abs(x1 - x), dy = -std::abs(y1 - y);
+    const int sx = x < x1 ? 1 : -1;
+    const std::ptrdiff_t sy = y < y1 ? std::ptrdiff_t(stride_) : -std::ptrdiff_t(stride_);
+    std::uint32_t* pixel = bits_ + std::size_t(y) * stride_ + std::size_t(x);
+    int error = dx + dy;
+    for (int left = std::max(dx, -dy);; --left) {
+        *pixel = color;
+        if (left == 0)
+            break;
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            pixel += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            pixel += sy;
+        }
+    }
+}
+
+} // namespace cad::render
