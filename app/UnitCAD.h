@@ -27,6 +27,7 @@ class TImageLoadThread;
 class ThumbGrid;
 class ThumbJobList;
 class UiHandOver;
+enum class PictureFormat;
 
 // How the main window starts: the folder its settings file lives in and the command-line
 // arguments after the program's name.
@@ -145,6 +146,19 @@ public:
     void PM_ExitClick();
     // Viewer.
     void OpenDrawing(const QString& path);
+    void BtnPanClick(QObject* sender);
+    void BtnZoomAllClick();
+    void BtnZoomPrevClick();
+    void DDVue1MouseDown(int lX, int lY, short nButton);
+    void DDVue1MouseUp(int lX, int lY, short nButton);
+    void DDVue1MouseMove(int lX, int lY);
+    void Timer1Timer();
+    void PopupMenuCADPopup();
+    // Saving the view as a picture.
+    void BtnSaveAsClick();
+    void PopupMenuSaveAsPopup();
+    void PM_SaveBMPClick();
+    void PM_SaveJPGClick();
 
 protected:
     bool event(QEvent* event) override;
@@ -167,9 +181,13 @@ private:
     BitmapButton* addCommandButton(const char* name, const QString& picture, QRect geometry,
                                    Qt::Edges edges, const QString& hint);
     void runGuarded(void (TFrmCAD::*step)());
+    void connectViewerHandlers();
+    void issueNavigationMode();
+    void saveViewAs(PictureFormat format);
 
     FrmCADStart start;
     Anchors* anchors = nullptr;
     UiHandOver* handOver = nullptr;
     QActionGroup* viewGroup = nullptr;
+    QString lastPictureName;
 };
