@@ -1,7 +1,7 @@
 #include "browser/ThumbPopulation.h"
 
-#include "drawing/CADFunctions.h"
 #include "browser/ThumbEntry.h"
+#include "drawing/CADFunctions.h"
 #include "platform/FolderModel.h"
 #include "platform/ShellList.h"
 #include "platform/ThumbGrid.h"
