@@ -1,0 +1,95 @@
+// The window frame: the skin painted over the whole window, moving by the title row,
+// resizing at the edges and corners, maximising to the work area and back, minimising,
+// closing and the window menu.
+#include "app/BitmapButton.h"
+#include "app/ClickableLabel.h"
+#include "app/FrameGrip.h"
+#include "app/Globals.h"
+#include "app/SkinPainter.h"
+#include "app/UnitCAD.h"
+#include "app/UnitFace.h"
+#include "platform/Desktop.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPainter>
+
+void TFrmCAD::connectFrameHandlers() {
+    frameGrip = new FrameGrip(this);
+    // The labels and pictures are part of the window's surface; the buttons and the panes
+    // take the mouse themselves.
+    for (QWidget* surface : std::initializer_list<QWidget*>{this, LabelTitle, Image2, LabelCaption,
+                                                            RzSeparator1, Image1})
+        frameGrip->attach(surface);
+    ClickableLabel* title = asClickable(LabelTitle);
+    connect(title, &ClickableLabel::pressed, this, &TFrmCAD::LabelTitleMouseDown);
+    connect(title, &ClickableLabel::doubleClicked, this, [this] {
+        BtnSysMaxClick();
+        LabelTitleMouseDown();
+    });
+    connect(asClickable(Image2), &ClickableLabel::clicked, this, &TFrmCAD::Image2Click);
+    connect(BtnSysMax, &QAbstractButton::clicked, this, &TFrmCAD::BtnSysMaxClick);
+    connect(BtnSysMin, &QAbstractButton::clicked, this, &TFrmCAD::BtnSysMinClick);
+    connect(PM_MinSize, &QAction::triggered, this, &TFrmCAD::BtnSysMinClick);
+    connect(BtnSysClose, &QAbstractButton::clicked, this, &TFrmCAD::BtnSysCloseClick);
+    connect(PM_Close, &QAction::triggered, this, &TFrmCAD::BtnSysCloseClick);
+}
+
+void TFrmCAD::paintEvent(QPaintEvent*) {
+    FormPaint();
+}
+
+void TFrmCAD::resizeEvent(QResizeEvent*) {
+    FormResize();
+}
+
+void TFrmCAD::FormPaint() {
+    QPainter canvas(this);
+    PaintSkin(canvas, FrmFace ? FrmFace->Skin() : QImage(), width(), height());
+}
+
+void TFrmCAD::FormResize() {
+    // Every stretched piece of the frame depends on the size.
+    update();
+}
+
+void TFrmCAD::LabelTitleMouseDown() {
+    frameGrip->startMove();
+}
+
+void TFrmCAD::BtnSysMaxClick() {
+    const QRect area = primaryWorkArea();
+    if (width() < area.width() || height() < area.height())
+        MaximizeToWorkArea();
+    else
+        RestorePreviousBounds();
+}
+
+void TFrmCAD::MaximizeToWorkArea() {
+    RestoreRect = geometry();
+    // One change at a time, each reading the work area anew: moving the window may put it on
+    // another screen or make a panel give way.
+    move(primaryWorkArea().left(), y());
+    move(x(), primaryWorkArea().top());
+    resize(primaryWorkArea().width(), height());
+    resize(width(), primaryWorkArea().height());
+}
+
+void TFrmCAD::RestorePreviousBounds() {
+    move(RestoreRect.left(), y());
+    move(x(), RestoreRect.top());
+    resize(RestoreRect.width(), height());
+    resize(width(), RestoreRect.height());
+}
+
+void TFrmCAD::BtnSysMinClick() {
+    showMinimized();
+}
+
+void TFrmCAD::BtnSysCloseClick() {
+    close();
+}
+
+void TFrmCAD::Image2Click() {
+    PopupMenuSys->popup(Image2->mapToGlobal(QPoint(0, Image2->height())));
+}
