@@ -10,7 +10,7 @@ QString HomePageAddress(const QString& programFolder, const QString& fileName) {
     const QString beside = programFolder + "docs/" + fileName;
     const QString installed = QDir::cleanPath(programFolder + "../share/tessvane/docs/" + fileName);
     const QString page = QFileInfo::exists(beside) ? beside : installed;
-    return QUrl::fromLocalFile(QFileInfo(page).absoluteFilePath()).toString();
+    return QUrl::fromLocalFile(QFileInfo(page).absoluteFilePath()).toString(QUrl::FullyEncoded);
 }
 
 HomePage::operator QString() const {
