@@ -135,7 +135,7 @@ public:
     // Window frame.
     void FormPaint();
     void FormResize();
-    void LabelTitleMouseDown();
+    void LabelTitleMouseDrag();
     void BtnSysMaxClick();
     void RestorePreviousBounds();
     void BtnSysMinClick();

@@ -21,12 +21,11 @@ void TFrmCAD::connectFrameHandlers() {
     for (QWidget* surface : std::initializer_list<QWidget*>{this, LabelTitle, Image2, LabelCaption,
                                                             RzSeparator1, Image1})
         frameGrip->attach(surface);
+    // The window system's move starts once the pointer is dragged, not at the press: it takes
+    // the pointer until the release, and the second press of a double click would be lost.
     ClickableLabel* title = asClickable(LabelTitle);
-    connect(title, &ClickableLabel::pressed, this, &TFrmCAD::LabelTitleMouseDown);
-    connect(title, &ClickableLabel::doubleClicked, this, [this] {
-        BtnSysMaxClick();
-        LabelTitleMouseDown();
-    });
+    connect(title, &ClickableLabel::dragStarted, this, &TFrmCAD::LabelTitleMouseDrag);
+    connect(title, &ClickableLabel::doubleClicked, this, &TFrmCAD::BtnSysMaxClick);
     connect(asClickable(Image2), &ClickableLabel::clicked, this, &TFrmCAD::Image2Click);
     connect(BtnSysMax, &QAbstractButton::clicked, this, &TFrmCAD::BtnSysMaxClick);
     connect(BtnSysMin, &QAbstractButton::clicked, this, &TFrmCAD::BtnSysMinClick);
@@ -53,7 +52,7 @@ void TFrmCAD::FormResize() {
     update();
 }
 
-void TFrmCAD::LabelTitleMouseDown() {
+void TFrmCAD::LabelTitleMouseDrag() {
     frameGrip->startMove();
 }
 
