@@ -124,7 +124,10 @@ TEST(HomePages, BothPagesLieBesideTheProgramInTheBuildTree) {
         const QByteArray text = file.readAll();
         EXPECT_TRUE(text.contains(page.language));
         EXPECT_TRUE(text.contains("charset=\"utf-8\"") || text.contains("charset=utf-8"));
+        EXPECT_TRUE(text.contains("href=\"home.css\""));
     }
+    // The style sheet the pages share lies beside them.
+    EXPECT_TRUE(QFileInfo(QUrl(::HomePageAddress(program, "home.css")).toLocalFile()).isFile());
 }
 
 // The main window with the desktop's calls recorded.
