@@ -66,8 +66,8 @@ void TFrmCAD::BtnSysMaxClick() {
 
 void TFrmCAD::MaximizeToWorkArea() {
     RestoreRect = geometry();
-    // One change at a time, each reading the work area anew: moving the window may put it on
-    // another screen or make a panel give way.
+    // One change at a time, each reading the work area anew, so that a work area that changes
+    // while the window moves is followed.
     move(primaryWorkArea().left(), y());
     move(x(), primaryWorkArea().top());
     resize(primaryWorkArea().width(), height());
