@@ -12,6 +12,7 @@
 class Anchors;
 class BitmapButton;
 class DDVue;
+class FrameGrip;
 class QAction;
 class QActionGroup;
 class QFileDialog;
@@ -39,7 +40,8 @@ struct FrmCADStart {
 // The main window: a title row, the file browser on the left and the drawing view on the
 // right. Its methods are split over files by concern: the form (UnitCADForm.cpp), the
 // interface texts (UnitCADTexts.cpp), the lifecycle (UnitCADLifecycle.cpp), the settings
-// (UnitCADSettings.cpp), the browser (UnitCADBrowser.cpp) and the viewer (UnitCADViewer.cpp).
+// (UnitCADSettings.cpp), the browser (UnitCADBrowser.cpp), the viewer (UnitCADViewer.cpp),
+// the window frame (UnitCADFrame.cpp) and the home page (UnitCADHomePage.cpp).
 class TFrmCAD : public QWidget {
     Q_OBJECT
 public:
@@ -130,6 +132,19 @@ public:
     void FormDestroy();
     void RestoreLastState();
     void MaximizeToWorkArea();
+    // Window frame.
+    void FormPaint();
+    void FormResize();
+    void LabelTitleMouseDrag();
+    void BtnSysMaxClick();
+    void RestorePreviousBounds();
+    void BtnSysMinClick();
+    void BtnSysCloseClick();
+    void Image2Click();
+    // Home page.
+    void OpenLink(const QString& Target);
+    void PM_HomepageClick();
+    void Image1Click();
     // Settings.
     void LoadSettings();
     void SaveSettings();
@@ -163,6 +178,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildForm();
@@ -177,6 +193,8 @@ private:
     void buildSystemMenu();
     void buildDrawingMenus();
     void connectHandlers();
+    void connectFrameHandlers();
+    void connectHomePageHandlers();
     QAction* addEntry(QMenu* menu, const char* name, const QString& caption, int image = -1);
     BitmapButton* addCommandButton(const char* name, const QString& picture, QRect geometry,
                                    Qt::Edges edges, const QString& hint);
@@ -187,6 +205,7 @@ private:
 
     FrmCADStart start;
     Anchors* anchors = nullptr;
+    FrameGrip* frameGrip = nullptr;
     UiHandOver* handOver = nullptr;
     QActionGroup* viewGroup = nullptr;
     QString lastPictureName;
