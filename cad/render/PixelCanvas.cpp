@@ -30,6 +30,40 @@ void PixelCanvas::dot(QRgb color, const QPointF& at) {
         bits_[std::size_t(y) * stride_ + std::size_t(x)] = color;
 }
 
+bool PixelCanvas::circle(QRgb color, const QPointF& centre, double radius) {
+    if (!(radius <= kMaxCircleRadius) || !std::isfinite(centre.x()) || !std::isfinite(centre.y()))
+        return false;
+    const double fx = std::floor(centre.x()), fy = std::floor(centre.y());
+    const int r = int(std::lround(radius));
+    if (fx + r < 0 || fy + r < 0 || fx - r >= width_ || fy - r >= height_)
+        return true; // wholly outside
+    const int cx = int(fx), cy = int(fy);
+    if (r == 0) {
+        plot(color, cx, cy);
+        return true;
+    }
+    // One octant from (r, 0) up to the diagonal, mirrored into the other seven.
+    int x = r, y = 0, error = 1 - r;
+    while (x >= y) {
+        plot(color, cx + x, cy + y);
+        plot(color, cx - x, cy + y);
+        plot(color, cx + x, cy - y);
+        plot(color, cx - x, cy - y);
+        plot(color, cx + y, cy + x);
+        plot(color, cx - y, cy + x);
+        plot(color, cx + y, cy - x);
+        plot(color, cx - y, cy - x);
+        ++y;
+        if (error < 0) {
+            error += 2 * y + 1;
+        } else {
+            --x;
+            error += 2 * (y - x) + 1;
+        }
+    }
+    return true;
+}
+
 void PixelCanvas::line(QRgb color, const QPointF& from, const QPointF& to) {
     Vec2 a{from.x(), from.y()}, b{to.x(), to.y()};
     if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y))
