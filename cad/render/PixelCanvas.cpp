@@ -79,17 +79,14 @@ void PixelCanvas::line(QRgb color, const QPointF& from, const QPointF& to) {
             return;
     }
     // The segment is half open: an end exactly on a pixel edge does not light
-    // the pixel beyond it, and joined segments share their pixel once.
-    const double extent = std::max(std::abs(b.x - a.x), std::abs(b.y - a.y));
-    if (extent > 1e-6) {
-        b.x -= (b.x - a.x) / extent * 1e-6;
-        b.y -= (b.y - a.y) / extent * 1e-6;
-    }
-    // Bresenham's walk from pixel to pixel.
+    // the pixel beyond it, and joined segments share their pixel once. Moving
+    // towards larger coordinates, that end belongs to the pixel before it.
     int x = std::clamp(int(std::floor(a.x)), 0, width_ - 1);
     int y = std::clamp(int(std::floor(a.y)), 0, height_ - 1);
-    const int x1 = std::clamp(int(std::floor(b.x)), 0, width_ - 1);
-    const int y1 = std::clamp(int(std::floor(b.y)), 0, height_ - 1);
+    const double endX = b.x > a.x ? std::ceil(b.x) - 1 : std::floor(b.x);
+    const double endY = b.y > a.y ? std::ceil(b.y) - 1 : std::floor(b.y);
+    const int x1 = std::clamp(int(endX), 0, width_ - 1);
+    const int y1 = std::clamp(int(endY), 0, height_ - 1);
     const int dx = std::abs(x1 - x), dy = -std::abs(y1 - y);
     const int sx = x < x1 ? 1 : -1;
     const std::ptrdiff_t sy = y < y1 ? std::ptrdiff_t(stride_) : -std::ptrdiff_t(stride_);
