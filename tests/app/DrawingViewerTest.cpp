@@ -196,7 +196,7 @@ TEST_F(DrawingViewer, ARightPressEndsTheModeBeforeTheContextMenuOpens) {
     QTest::mouseRelease(&view(), Qt::RightButton, {}, {60, 60});
     EXPECT_FALSE(window->Timer1->isActive());
 
-    const ViewTransform before = view().view();
+    const DDVue::ViewTransform before = view().view();
     drag({50, 50}, {150, 100});
     EXPECT_EQ(view().view(), before) << "the drag after a right click panned";
 }
