@@ -182,10 +182,12 @@ void readLwPolyline(DwgReaderContext& c, DwgObject& o, BlockIndex owner) {
     addEntity(c, o, owner, polyline, Coordinates::Object, normal);
 }
 
-void readSpline(DwgReaderContext& c, DwgObject& o, BlockIndex owner) {
+namespace {
+
+template <class T> void readSplineData(DwgReaderContext& c, DwgObject& o, BlockIndex owner) {
     auto& r = o.data;
     auto& d = c.builder.drawing();
-    Spline spline;
+    T spline;
     const int scenario = r.bitLong();
     spline.degree = std::uint8_t(std::clamp(r.bitLong(), 1, 25));
     std::size_t fitPoints = 0;
@@ -222,6 +224,17 @@ void readSpline(DwgReaderContext& c, DwgObject& o, BlockIndex owner) {
     if (!anyWeight)
         spline.weights = {};
     addEntity(c, o, owner, spline, Coordinates::World);
+}
+
+} // namespace
+
+void readSpline(DwgReaderContext& c, DwgObject& o, BlockIndex owner) {
+    readSplineData<Spline>(c, o, owner);
+}
+// A helix starts with the fields of the spline that approximates it; its axis
+// and turns follow.
+void readHelix(DwgReaderContext& c, DwgObject& o, BlockIndex owner) {
+    readSplineData<Helix>(c, o, owner);
 }
 
 void readLeader(DwgReaderContext& c, DwgObject& o, BlockIndex owner) {

@@ -77,6 +77,7 @@ EntityReader classReader(std::string_view name) {
     static const std::unordered_map<std::string_view, EntityReader> readers = {
         {"LWPOLYLINE", readLwPolyline},
         {"IMAGE", readImage},
+        {"HELIX", readHelix},
         {"WIPEOUT", readWipeout},
     };
     auto it = readers.find(name);

@@ -81,6 +81,7 @@ void readPolylinePface(DwgReaderContext&, DwgObject&, BlockIndex);
 void readPolylineMesh(DwgReaderContext&, DwgObject&, BlockIndex);
 void readLwPolyline(DwgReaderContext&, DwgObject&, BlockIndex);
 void readSpline(DwgReaderContext&, DwgObject&, BlockIndex);
+void readHelix(DwgReaderContext&, DwgObject&, BlockIndex);
 void readLeader(DwgReaderContext&, DwgObject&, BlockIndex);
 void readMLine(DwgReaderContext&, DwgObject&, BlockIndex);
 

@@ -1,0 +1,195 @@
+#pragma once
+// Builds small DWG files of release 2000 bit by bit, for tests that need a
+// drawing whose every byte they know.
+
+#include <bit>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dwgtest {
+
+class BitWriter {
+public:
+    // Bits given as text: "0110 1".
+    BitWriter& bits(std::string_view text) {
+        for (char c : text)
+            if (c == '0' || c == '1')
+                bits_.push_back(c == '1');
+        return *this;
+    }
+    BitWriter& value(std::uint64_t v, unsigned count) {
+        for (unsigned i = count; i-- > 0;)
+            bits_.push_back(((v >> i) & 1) != 0);
+        return *this;
+    }
+    BitWriter& b(bool v) { return value(v, 1); }
+    BitWriter& bb(unsigned v) { return value(v, 2); }
+    BitWriter& rc(std::uint8_t v) { return value(v, 8); }
+    BitWriter& rs(std::uint16_t v) { return rc(std::uint8_t(v)).rc(std::uint8_t(v >> 8)); }
+    BitWriter& rl(std::uint32_t v) { return rs(std::uint16_t(v)).rs(std::uint16_t(v >> 16)); }
+    BitWriter& rd(double d) {
+        const auto v = std::bit_cast<std::uint64_t>(d);
+        for (int i = 0; i < 8; ++i)
+            rc(std::uint8_t(v >> (8 * i)));
+        return *this;
+    }
+    BitWriter& bs(std::int16_t v) { return bb(0).rs(std::uint16_t(v)); }
+    BitWriter& bl(std::int32_t v) { return bb(0).rl(std::uint32_t(v)); }
+    BitWriter& bd(double v) { return bb(0).rd(v); }
+    BitWriter& point3(double x, double y, double z) { return bd(x).bd(y).bd(z); }
+    BitWriter& handle(unsigned code, std::uint64_t v) {
+        unsigned length = 0;
+        while (length < 8 && (v >> (8 * length)) != 0)
+            ++length;
+        rc(std::uint8_t((code << 4) | length));
+        for (unsigned i = length; i-- > 0;)
+            rc(std::uint8_t(v >> (8 * i)));
+        return *this;
+    }
+    BitWriter& text(std::string_view s) {
+        bs(std::int16_t(s.size()));
+        for (char c : s)
+            rc(std::uint8_t(c));
+        return *this;
+    }
+    BitWriter& append(const BitWriter& other) {
+        bits_.insert(bits_.end(), other.bits_.begin(), other.bits_.end());
+        return *this;
+    }
+    std::size_t size() const { return bits_.size(); }
+    std::vector<std::uint8_t> bytes() const {
+        std::vector<std::uint8_t> out((bits_.size() + 7) / 8, 0);
+        for (std::size_t i = 0; i < bits_.size(); ++i)
+            if (bits_[i])
+                out[i / 8] |= std::uint8_t(0x80 >> (i % 8));
+        return out;
+    }
+
+private:
+    std::vector<bool> bits_;
+};
+
+// One object of a release 2000 file: its type, handle, and the bits of its
+// fields and of its own handles after the common part.
+struct Object {
+    int type = 0;
+    std::uint64_t handle = 0;
+    bool entity = true;
+    BitWriter fields;
+    BitWriter handles;
+};
+
+inline void putModular(std::vector<std::uint8_t>& out, std::int64_t v, bool isSigned) {
+    const bool negative = isSigned && v < 0;
+    std::uint64_t u = negative ? std::uint64_t(-v) : std::uint64_t(v);
+    const unsigned lastBits = isSigned ? 6 : 7;
+    while (u >= (1u << lastBits)) {
+        out.push_back(std::uint8_t(0x80 | (u & 0x7F)));
+        u >>= 7;
+    }
+    out.push_back(std::uint8_t(u | (negative ? 0x40 : 0)));
+}
+
+// The record of an object: its size as a modular short, then its bits. An
+// entity lies in model space on layer handle 0x10 with colour by layer.
+inline std::vector<std::uint8_t> objectRecord(const Object& o) {
+    BitWriter head;
+    head.bs(std::int16_t(o.type));
+    BitWriter body;
+    body.handle(0, o.handle).bs(0); // no extended data
+    if (o.entity)
+        body.b(false).bb(2).bl(0).b(true).bs(256).bd(1.0).bb(0).bb(0).bs(0).rc(29);
+    else
+        body.bl(0);
+    body.append(o.fields);
+    BitWriter handles;
+    if (!o.entity)
+        handles.handle(4, 1); // owner
+    handles.handle(3, 0);     // extension dictionary
+    if (o.entity)
+        handles.handle(5, 0x10); // layer
+    handles.append(o.handles);
+    BitWriter all;
+    all.append(head).rl(std::uint32_t(head.size() + 32 + body.size())).append(body).append(handles);
+    const auto data = all.bytes();
+    std::vector<std::uint8_t> record;
+    const auto size = data.size();
+    if (size < 0x8000) {
+        record.push_back(std::uint8_t(size));
+        record.push_back(std::uint8_t(size >> 8));
+    } else {
+        record.push_back(std::uint8_t(size));
+        record.push_back(std::uint8_t(((size >> 8) & 0x7F) | 0x80));
+        record.push_back(std::uint8_t(size >> 15));
+        record.push_back(std::uint8_t(size >> 23));
+    }
+    record.insert(record.end(), data.begin(), data.end());
+    record.push_back(0); // CRC, not checked
+    record.push_back(0);
+    return record;
+}
+
+// A whole file: header with three section locators, an empty header-variables
+// section, a classes section, the objects and their map.
+inline std::vector<std::uint8_t> dwgFile(const std::vector<Object>& objects,
+                                         std::string_view version = "AC1015") {
+    std::vector<std::uint8_t> file(0x15 + 4 + 3 * 9 + 2 + 16, 0);
+    std::copy(version.begin(), version.end(), file.begin());
+    file[0x13] = 30; // ANSI_1252
+    file[0x15] = 3;
+    auto putLong = [&file](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            file[at + i] = std::uint8_t(v >> (8 * i));
+    };
+    auto locate = [&](unsigned number, std::size_t start) {
+        const std::size_t at = 0x19 + 9 * number;
+        file[at] = std::uint8_t(number);
+        putLong(at + 1, std::uint32_t(start));
+        putLong(at + 5, std::uint32_t(file.size() - start));
+    };
+    std::size_t start = file.size();
+    file.insert(file.end(), 40, 0); // header variables, not read
+    locate(0, start);
+    start = file.size();
+    const std::uint8_t classesMark[16] = {0x8D, 0xA1, 0xC4, 0xB8, 0xC4, 0xA9, 0xF8, 0xC5,
+                                          0xC0, 0xDC, 0xF4, 0x5F, 0xE7, 0xCF, 0xB6, 0x8A};
+    file.insert(file.end(), classesMark, classesMark + 16);
+    file.insert(file.end(), 4 + 2 + 16, 0); // no classes
+    locate(1, start);
+    std::vector<std::pair<std::uint64_t, std::size_t>> map;
+    for (const auto& o : objects) {
+        map.emplace_back(o.handle, file.size());
+        const auto record = objectRecord(o);
+        file.insert(file.end(), record.begin(), record.end());
+    }
+    start = file.size();
+    std::vector<std::uint8_t> page;
+    std::uint64_t lastHandle = 0;
+    std::int64_t lastOffset = 0;
+    for (const auto& [handle, offset] : map) {
+        putModular(page, std::int64_t(handle - lastHandle), false);
+        putModular(page, std::int64_t(offset) - lastOffset, true);
+        lastHandle = handle;
+        lastOffset = std::int64_t(offset);
+    }
+    const std::size_t pageSize = page.size() + 2;
+    file.push_back(std::uint8_t(pageSize >> 8));
+    file.push_back(std::uint8_t(pageSize));
+    file.insert(file.end(), page.begin(), page.end());
+    file.insert(file.end(), {0, 0, 0, 2, 0, 0}); // CRC, the empty last page and its CRC
+    locate(2, start);
+    return file;
+}
+
+// A LINE entity of release 2000 from (x1, y1) to (x2, y2).
+inline Object line(std::uint64_t handle, double x1, double y1, double x2, double y2) {
+    Object o;
+    o.type = 0x13;
+    o.handle = handle;
+    o.fields.b(true).rd(x1).bb(3).rd(x2).rd(y1).bb(3).rd(y2).b(true).b(true);
+    return o;
+}
+
+} // namespace dwgtest
