@@ -84,6 +84,8 @@ void readSpline(DwgReaderContext&, DwgObject&, BlockIndex);
 void readHelix(DwgReaderContext&, DwgObject&, BlockIndex);
 void readLeader(DwgReaderContext&, DwgObject&, BlockIndex);
 void readMLine(DwgReaderContext&, DwgObject&, BlockIndex);
+// Every dimension type (0x14 to 0x1A).
+void readDimension(DwgReaderContext&, DwgObject&, BlockIndex);
 
 // An attribute owned by an INSERT: stored apart and named by the insert.
 std::uint32_t readOwnedAttrib(DwgReaderContext& c, DwgObject& object);

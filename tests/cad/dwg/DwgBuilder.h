@@ -77,6 +77,8 @@ struct Object {
     int type = 0;
     std::uint64_t handle = 0;
     bool entity = true;
+    unsigned mode = 2;       // entities: 2 model space, 0 owned by `owner`
+    std::uint64_t owner = 1; // the owner's handle
     BitWriter fields;
     BitWriter handles;
 };
@@ -93,21 +95,21 @@ inline void putModular(std::vector<std::uint8_t>& out, std::int64_t v, bool isSi
 }
 
 // The record of an object: its size as a modular short, then its bits. An
-// entity lies in model space on layer handle 0x10 with colour by layer.
+// entity lies on layer handle 0x10 with colour by layer.
 inline std::vector<std::uint8_t> objectRecord(const Object& o) {
     BitWriter head;
     head.bs(std::int16_t(o.type));
     BitWriter body;
     body.handle(0, o.handle).bs(0); // no extended data
     if (o.entity)
-        body.b(false).bb(2).bl(0).b(true).bs(256).bd(1.0).bb(0).bb(0).bs(0).rc(29);
+        body.b(false).bb(o.mode).bl(0).b(true).bs(256).bd(1.0).bb(0).bb(0).bs(0).rc(29);
     else
         body.bl(0);
     body.append(o.fields);
     BitWriter handles;
-    if (!o.entity)
-        handles.handle(4, 1); // owner
-    handles.handle(3, 0);     // extension dictionary
+    if (!o.entity || o.mode == 0)
+        handles.handle(4, o.owner);
+    handles.handle(3, 0); // extension dictionary
     if (o.entity)
         handles.handle(5, 0x10); // layer
     handles.append(o.handles);
@@ -189,6 +191,18 @@ inline Object line(std::uint64_t handle, double x1, double y1, double x2, double
     o.type = 0x13;
     o.handle = handle;
     o.fields.b(true).rd(x1).bb(3).rd(x2).rd(y1).bb(3).rd(y2).b(true).b(true);
+    return o;
+}
+
+// A block header of release 2000 named `name`, based at the origin.
+inline Object blockHeader(std::uint64_t handle, std::string_view name) {
+    Object o;
+    o.type = 0x31;
+    o.handle = handle;
+    o.entity = false;
+    o.fields.text(name).b(false).bs(0).b(false);
+    o.fields.b(name.starts_with("*")).b(false).b(false).b(false).b(false);
+    o.fields.point3(0, 0, 0).text("");
     return o;
 }
 

@@ -2,6 +2,7 @@
 // it fails on files it cannot read.
 
 #include "cad/dwg/DwgReader.h"
+#include "cad/Extents.h"
 #include "cad/ModelCheck.h"
 #include "cad/ReadError.h"
 #include "tests/cad/dwg/DwgBuilder.h"
@@ -36,6 +37,47 @@ TEST(DwgReader, ReadsALineOfAHandBuiltFile) {
     EXPECT_EQ(l.props.handle, 0x40u);
     EXPECT_TRUE(l.props.color.isByLayer());
     EXPECT_EQ(l.props.lineweight, cad::kLineweightByLayer);
+}
+
+TEST(DwgReader, PutsEntitiesIntoTheirBlocksAndResolvesReferences) {
+    Object boxLine = line(0x51, 0, 0, 2, 1);
+    boxLine.mode = 0;
+    boxLine.owner = 0x50;
+    Object dimensionLine = line(0x61, -1, -1, 4, 3);
+    dimensionLine.mode = 0;
+    dimensionLine.owner = 0x60;
+    Object insert;
+    insert.type = 0x07;
+    insert.handle = 0x70;
+    insert.fields.point3(10, 20, 0).bb(2).rd(3).bd(0).point3(0, 0, 1).b(false);
+    insert.handles.handle(5, 0x50);
+    Object dimension;
+    dimension.type = 0x15; // linear
+    dimension.handle = 0x71;
+    dimension.fields.point3(0, 0, 1).rd(1).rd(2).bd(0).rc(0).text("").bd(0).bd(0);
+    dimension.fields.point3(1, 1, 1).bd(0).bs(5).bs(1).bd(1).bd(4.25).rd(0).rd(0);
+    dimension.fields.point3(0, 0, 0).point3(4, 0, 0).point3(4, 3, 0).bd(0).bd(0);
+    dimension.handles.handle(5, 0x1D).handle(5, 0x60);
+    const auto file = dwgFile({blockHeader(0x50, "Box"), boxLine, blockHeader(0x60, "*D1"),
+                               dimensionLine, insert, dimension});
+    const cad::Drawing d = cad::readDwg(file);
+    EXPECT_EQ(cad::findModelFault(d), "");
+    ASSERT_EQ(d.modelSpaceEntities().size(), 2u);
+    const auto& i = d.get<cad::Insert>(0);
+    ASSERT_NE(i.block, cad::kNoBlock);
+    EXPECT_EQ(d.text(d.blocks[i.block].name), "Box");
+    EXPECT_EQ(i.scale, (cad::Vec3{3, 3, 3}));
+    EXPECT_EQ(d.blocks[i.block].entities.count, 1u);
+    const auto& dim = d.get<cad::Dimension>(0);
+    ASSERT_NE(dim.block, cad::kNoBlock);
+    EXPECT_EQ(d.text(d.blocks[dim.block].name), "*D1");
+    EXPECT_EQ(dim.measurement, 4.25);
+    EXPECT_EQ(dim.points[1], (cad::Vec3{4, 0, 0}));
+    EXPECT_EQ(dim.definitionPoint, (cad::Vec3{4, 3, 0}));
+    const auto box = cad::modelSpaceExtents(d);
+    EXPECT_EQ(box.minX, -1);
+    EXPECT_EQ(box.maxX, 16);
+    EXPECT_EQ(box.maxY, 23);
 }
 
 TEST(DwgReader, SkipsObjectsOfUnknownTypesByTheirSize) {
