@@ -2,6 +2,7 @@
 
 #include "cad/ReadError.h"
 #include "cad/dwg/DwgBitReader.h"
+#include "cad/dwg/DwgSections2004.h"
 
 #include <array>
 #include <cstring>
@@ -18,7 +19,7 @@ struct ReleaseName {
 
 // Releases by version string, for the message about a file this reader does
 // not read.
-constexpr std::array<ReleaseName, 13> kReleases{{
+constexpr std::array<ReleaseName, 12> kReleases{{
     {"AC1.50", "2.05"},
     {"AC2.10", "2.10"},
     {"AC1001", "2.5"},
@@ -27,7 +28,6 @@ constexpr std::array<ReleaseName, 13> kReleases{{
     {"AC1004", "10"},
     {"AC1006", "10"},
     {"AC1009", "R11/R12"},
-    {"AC1018", "2004"},
     {"AC1021", "2007"},
     {"AC1024", "2010"},
     {"AC1027", "2013"},
@@ -41,6 +41,8 @@ Release releaseOf(std::string_view version) {
         return Release::R14;
     if (version == "AC1015")
         return Release::R2000;
+    if (version == "AC1018")
+        return Release::R2004;
     std::string_view name;
     for (const auto& known : kReleases)
         if (known.version == version)
@@ -58,6 +60,9 @@ struct SectionLocator {
 };
 
 constexpr std::size_t kCodePageOffset = 0x13;
+constexpr const char* kClassesName = "AcDb:Classes";
+constexpr const char* kObjectMapName = "AcDb:Handles";
+constexpr const char* kObjectsName = "AcDb:AcDbObjects";
 constexpr std::size_t kLocatorCountOffset = 0x15;
 constexpr unsigned kHeaderSection = 0, kClassesSection = 1, kObjectMapSection = 2;
 
@@ -92,7 +97,7 @@ constexpr int kEntityClass = 0x1F2;
 constexpr std::size_t kMinClassBits = 2 + 2 + 3 * 2 + 1 + 2;
 
 std::unordered_map<int, DwgClass> readClasses(std::span<const std::uint8_t> bytes,
-                                              SectionLocator where) {
+                                              SectionLocator where, Release release) {
     const auto section = bytes.subspan(where.offset, where.size);
     if (section.size() < 20 ||
         std::memcmp(section.data(), kClassesSentinel.data(), kClassesSentinel.size()) != 0)
@@ -104,6 +109,12 @@ std::unordered_map<int, DwgClass> readClasses(std::span<const std::uint8_t> byte
     if (size > section.size() - 20)
         r.fail("the classes section is longer than its place");
     r.limitTo((20 + size) * 8);
+    if (release == Release::R2004) {
+        r.bitShort(); // the highest class number
+        r.rawChar();
+        r.rawChar();
+        r.bit();
+    }
     std::unordered_map<int, DwgClass> classes;
     while (r.bitsLeft() >= kMinClassBits) {
         const int number = r.bitShort();
@@ -114,6 +125,13 @@ std::unordered_map<int, DwgClass> readClasses(std::span<const std::uint8_t> byte
         c.dxfName = r.text();
         r.bit(); // was a zombie
         c.entity = r.bitShort() == kEntityClass;
+        if (release == Release::R2004) {
+            r.bitLong();  // objects of the class in the drawing
+            r.bitShort(); // release of the class
+            r.bitShort(); // maintenance release
+            r.bitLong();
+            r.bitLong();
+        }
         classes[number] = std::move(c);
     }
     return classes;
@@ -126,8 +144,8 @@ std::uint16_t bigEndianShort(std::span<const std::uint8_t> bytes, std::size_t at
 // The object map: pages of at most 2 KB, each a big-endian size (counting
 // itself), handle and offset deltas as modular numbers, and a CRC; a page of
 // size 2 ends the map.
-std::vector<ObjectLocation> readObjectMap(std::span<const std::uint8_t> bytes,
-                                          SectionLocator where) {
+std::vector<ObjectLocation> readObjectMap(std::span<const std::uint8_t> bytes, SectionLocator where,
+                                          std::size_t objectsSize) {
     std::vector<ObjectLocation> objects;
     std::size_t page = where.offset;
     const std::size_t end = std::size_t(where.offset) + where.size;
@@ -146,8 +164,8 @@ std::vector<ObjectLocation> readObjectMap(std::span<const std::uint8_t> bytes,
         while (r.bitsLeft() > 0) {
             handle += r.modularChar();
             offset += r.signedModularChar();
-            if (offset < 0 || std::uint64_t(offset) >= bytes.size())
-                r.fail("the object map names an offset outside the file");
+            if (offset < 0 || std::uint64_t(offset) >= objectsSize)
+                r.fail("the object map names an offset outside the objects");
             objects.push_back({handle, std::size_t(offset)});
         }
         page += size + 2;
@@ -178,9 +196,19 @@ DwgFile readDwgDirectory(std::span<const std::uint8_t> bytes) {
     if (bytes.size() < kLocatorCountOffset + 4)
         throw ReadError("the file ends inside its header");
     file.codePage = codePageName(bytes[kCodePageOffset] | (bytes[kCodePageOffset + 1] << 8));
+    if (file.release == Release::R2004) {
+        auto sections = readSections2004(bytes, {kClassesName, kObjectMapName, kObjectsName});
+        const auto& classes = sections[kClassesName];
+        const auto& map = sections[kObjectMapName];
+        file.classes = readClasses(classes, {0, std::uint32_t(classes.size())}, file.release);
+        file.objectSection = std::move(sections[kObjectsName]);
+        file.objects =
+            readObjectMap(map, {0, std::uint32_t(map.size())}, file.objectSection.size());
+        return file;
+    }
     const auto locators = readLocators(bytes);
-    file.classes = readClasses(bytes, locators[kClassesSection]);
-    file.objects = readObjectMap(bytes, locators[kObjectMapSection]);
+    file.classes = readClasses(bytes, locators[kClassesSection], file.release);
+    file.objects = readObjectMap(bytes, locators[kObjectMapSection], bytes.size());
     return file;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The directory of a DWG file of releases R13 to 2000: its release and code
+// The directory of a DWG file of releases R13 to 2004: its release and code
 // page, where its sections lie, the classes that name the object types above
 // the fixed ones, and the object map that gives every object's offset.
 
@@ -11,7 +11,7 @@
 
 namespace cad::dwg {
 
-enum class Release : std::uint8_t { R13, R14, R2000 };
+enum class Release : std::uint8_t { R13, R14, R2000, R2004 };
 
 // An object type defined by the file's classes section.
 struct DwgClass {
@@ -31,6 +31,10 @@ struct DwgFile {
     std::string codePage; // "ANSI_1252", as the header variable names it
     std::unordered_map<int, DwgClass> classes;
     std::vector<ObjectLocation> objects; // in the order of the object map
+    // Release 2004 files keep their objects in a compressed section: its bytes,
+    // which object offsets then count in. Empty for earlier releases, whose
+    // offsets count in the file.
+    std::vector<std::uint8_t> objectSection;
 };
 
 // Reads the file header, the classes and the object map. Throws ReadError for a

@@ -50,20 +50,52 @@ void skipExtendedData(BitReader& r) {
     }
 }
 
-void readEntityCommon(BitReader& r, Release release, EntityCommon& c, std::uint32_t& reactors,
-                      bool& noLinks, unsigned& plotStyleFlags) {
-    const bool r2000 = release == Release::R2000;
+// What the common data says about the handles that follow it.
+struct HandleLayout {
+    std::uint32_t reactors = 0;
+    bool extensionDictionary = true;
+    bool links = false; // previous and next entity (R13 to 2000)
+    unsigned plotStyleFlags = 0;
+    bool colorBook = false; // a colour book entry (2004)
+};
+
+// Colours of release 2004: a colour number whose high bits say what follows:
+// an RGB value, a colour book entry (in the handles), a transparency.
+enum ColorFlags : unsigned { kRgbFollows = 0x8000, kBookFollows = 0x4000, kAlphaFollows = 0x2000 };
+
+void readColor2004(BitReader& r, EntityCommon& c, HandleLayout& layout) {
+    const unsigned value = std::uint16_t(r.bitShort());
+    c.colorNumber = std::int16_t(value & 0x1FF);
+    if (value & kRgbFollows) {
+        const std::uint32_t rgb = std::uint32_t(r.bitLong());
+        // 0xC2 in the top byte marks a true colour; others repeat the number.
+        if ((rgb >> 24) == 0xC2)
+            c.rgb = rgb & 0xFFFFFF;
+    }
+    if (value & kAlphaFollows)
+        r.bitLong();
+    layout.colorBook = (value & kBookFollows) != 0;
+}
+
+void readEntityCommon(BitReader& r, Release release, EntityCommon& c, HandleLayout& layout) {
+    const bool r2000 = release >= Release::R2000;
     c.mode = EntityMode(r.bits2());
-    reactors = std::uint32_t(r.bitLong());
+    layout.reactors = std::uint32_t(r.bitLong());
+    if (release >= Release::R2004)
+        layout.extensionDictionary = !r.bit();
     bool byLayerLinetype = true;
     if (!r2000)
         byLayerLinetype = r.bit();
-    noLinks = r.bit();
-    c.colorNumber = r.bitShort();
+    if (release < Release::R2004)
+        layout.links = !r.bit();
+    if (release >= Release::R2004)
+        readColor2004(r, c, layout);
+    else
+        c.colorNumber = r.bitShort();
     c.linetypeScale = r.bitDouble();
     if (r2000) {
         c.linetypeFlags = r.bits2();
-        plotStyleFlags = r.bits2();
+        layout.plotStyleFlags = r.bits2();
     } else {
         c.linetypeFlags = byLayerLinetype ? 0 : 3;
     }
@@ -72,31 +104,37 @@ void readEntityCommon(BitReader& r, Release release, EntityCommon& c, std::uint3
         c.lineweight = lineweightFromIndex(r.rawChar());
 }
 
-void readEntityHandles(DwgObject& o, Release release, std::uint32_t reactors, bool noLinks,
-                       unsigned plotStyleFlags) {
+// The handles every object starts with: owner, reactors, extension dictionary.
+void readOwnerHandles(DwgObject& o, bool hasOwner, const HandleLayout& layout) {
+    auto& h = o.handles;
+    if (hasOwner)
+        o.owner = h.handle().resolve(o.handle);
+    for (std::size_t i = 0, n = h.count(layout.reactors, 8); i < n; ++i)
+        h.handle();
+    if (layout.extensionDictionary)
+        h.handle();
+}
+
+void readEntityHandles(DwgObject& o, Release release, const HandleLayout& layout) {
     auto& h = o.handles;
     auto& c = o.common;
-    if (c.mode == EntityMode::Owned)
-        o.owner = h.handle().resolve(o.handle);
-    for (std::size_t i = 0, n = h.count(reactors, 8); i < n; ++i)
-        h.handle();
-    h.handle(); // extension dictionary
-    auto links = [&] {
-        if (!noLinks) {
-            h.handle(); // previous entity
-            h.handle(); // next entity
-        }
-    };
-    if (release != Release::R2000)
-        c.layer = h.handle().resolve(o.handle);
-    if (release != Release::R2000 && c.linetypeFlags == 3)
-        c.linetype = h.handle().resolve(o.handle);
-    links();
-    if (release == Release::R2000) {
+    readOwnerHandles(o, c.mode == EntityMode::Owned, layout);
+    if (release < Release::R2000) {
         c.layer = h.handle().resolve(o.handle);
         if (c.linetypeFlags == 3)
             c.linetype = h.handle().resolve(o.handle);
-        if (plotStyleFlags == 3)
+    }
+    if (layout.links) {
+        h.handle(); // previous entity
+        h.handle(); // next entity
+    }
+    if (layout.colorBook)
+        h.handle();
+    if (release >= Release::R2000) {
+        c.layer = h.handle().resolve(o.handle);
+        if (c.linetypeFlags == 3)
+            c.linetype = h.handle().resolve(o.handle);
+        if (layout.plotStyleFlags == 3)
             h.handle();
     }
 }
@@ -120,7 +158,7 @@ DwgObject readObject(const DwgFile& file, std::span<const std::uint8_t> bytes, s
     DwgObject o;
     auto& r = o.data;
     r = BitReader(bytes.subspan(start, size), start);
-    const bool r2000 = file.release == Release::R2000;
+    const bool r2000 = file.release >= Release::R2000;
     o.type = std::uint16_t(r.bitShort());
     o.entity = isEntityType(file, o.type);
     std::size_t handleStart = 0;
@@ -137,24 +175,21 @@ DwgObject readObject(const DwgFile& file, std::span<const std::uint8_t> bytes, s
     o.handles = r;
     o.handles.seekBit(handleStart);
 
-    std::uint32_t reactors = 0;
-    bool noLinks = true;
-    unsigned plotStyleFlags = 0;
-    if (o.entity)
-        readEntityCommon(r, file.release, o.common, reactors, noLinks, plotStyleFlags);
-    else
-        reactors = std::uint32_t(r.bitLong());
+    HandleLayout layout;
+    if (o.entity) {
+        readEntityCommon(r, file.release, o.common, layout);
+    } else {
+        layout.reactors = std::uint32_t(r.bitLong());
+        if (file.release >= Release::R2004)
+            layout.extensionDictionary = !r.bit();
+    }
     if (r.bitPosition() > handleStart)
         r.fail("the common data of an object runs into its handles");
     r.limitTo(handleStart);
-    if (o.entity) {
-        readEntityHandles(o, file.release, reactors, noLinks, plotStyleFlags);
-    } else {
-        o.owner = o.handles.handle().resolve(o.handle);
-        for (std::size_t i = 0, n = o.handles.count(reactors, 8); i < n; ++i)
-            o.handles.handle();
-        o.handles.handle(); // extension dictionary
-    }
+    if (o.entity)
+        readEntityHandles(o, file.release, layout);
+    else
+        readOwnerHandles(o, true, layout);
     return o;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The common part of every object record of R13 to 2000 files: its type and
+// The common part of every object record of R13 to 2004 files: its type and
 // handle, and for entities the properties every entity has (owner, layer,
 // linetype, colour, ...). What follows is read through the two readers it
 // leaves: `data` at the object's own fields, `handles` at its own handles.
@@ -15,9 +15,12 @@ namespace cad::dwg {
 // Where an entity belongs, as its common data says.
 enum class EntityMode : std::uint8_t { Owned = 0, PaperSpace = 1, ModelSpace = 2 };
 
+inline constexpr std::uint32_t kNoRgb = 0xFFFFFFFF;
+
 struct EntityCommon {
     EntityMode mode = EntityMode::ModelSpace;
     std::int16_t colorNumber = 256;
+    std::uint32_t rgb = kNoRgb; // a true colour (2004), 0xRRGGBB
     double linetypeScale = 1;
     bool invisible = false;
     std::int16_t lineweight = -1; // as the model stores it

@@ -13,7 +13,10 @@ namespace dwg {
 
 DwgReaderContext::DwgReaderContext(std::span<const std::uint8_t> fileBytes, DwgFile directory,
                                    Drawing& drawing)
-    : bytes(fileBytes), file(std::move(directory)), builder(drawing) {}
+    : bytes(fileBytes), file(std::move(directory)), builder(drawing) {
+    if (!file.objectSection.empty())
+        bytes = file.objectSection;
+}
 
 EntityProps DwgReaderContext::props(const DwgObject& object) {
     const auto& common = object.common;
@@ -34,7 +37,8 @@ EntityProps DwgReaderContext::props(const DwgObject& object) {
         p.linetype = kLinetypeByLayer;
         break;
     }
-    p.color = Color::fromColorNumber(std::abs(common.colorNumber));
+    p.color = common.rgb != kNoRgb ? Color::fromRgbValue(common.rgb)
+                                   : Color::fromColorNumber(std::abs(common.colorNumber));
     p.linetypeScale = float(std::clamp(common.linetypeScale, -1e30, 1e30));
     p.lineweight = common.lineweight;
     p.invisible = common.invisible;

@@ -47,7 +47,8 @@ public:
     std::unordered_map<std::uint64_t, StringId> mlineStyles;
     std::uint64_t modelSpaceBlock = 0;
 
-    bool r2000() const { return file.release == Release::R2000; }
+    // R2000 and later releases share the compact forms of many fields.
+    bool r2000() const { return file.release >= Release::R2000; }
     DwgObject read(const ObjectEntry& entry) const { return readObject(file, bytes, entry.offset); }
     // A text value in UTF-8.
     std::string text(BitReader& r) { return std::string(decoder.decode(r.text())); }

@@ -41,6 +41,18 @@ void readLinetype(DwgReaderContext& c, DwgObject& o) {
         c.linetypes[o.handle] = c.builder.defineLinetype(name, linetype);
 }
 
+// After the colour number, release 2004 tables store an RGB value and the
+// colour's name and book; returns the true colour, or kNoRgb.
+std::uint32_t readColorExtras(DwgReaderContext& c, BitReader& r) {
+    const auto rgb = std::uint32_t(r.bitLong());
+    const unsigned names = r.rawChar();
+    if (names & 1)
+        c.text(r); // colour name
+    if (names & 2)
+        c.text(r); // colour book name
+    return (rgb >> 24) == 0xC2 ? rgb & 0xFFFFFF : kNoRgb;
+}
+
 enum LayerFlags : unsigned { kFrozen = 1, kOff = 2, kLocked = 8, kPlotted = 16 };
 
 void readLayer(DwgReaderContext& c, DwgObject& o) {
@@ -62,10 +74,15 @@ void readLayer(DwgReaderContext& c, DwgObject& o) {
     }
     // A negative colour number marks a layer that is off.
     const int color = r.bitShort();
+    std::uint32_t rgb = kNoRgb;
+    if (c.file.release >= Release::R2004)
+        rgb = readColorExtras(c, r);
     layer.on = layer.on && color >= 0;
     layer.color = Color::fromIndex(std::uint8_t(std::abs(color) % 256));
     if (layer.color.index() == 0)
         layer.color = Color::fromIndex(7);
+    if (rgb != kNoRgb)
+        layer.color = Color::fromRgbValue(rgb);
     auto& h = o.handles;
     h.handle(); // external reference block
     if (c.r2000())
@@ -107,6 +124,8 @@ void readBlockHeader(DwgReaderContext& c, DwgObject& o) {
             block.flags |= flag;
     if (c.r2000())
         r.bit(); // loaded
+    if (c.file.release >= Release::R2004 && !(block.flags & (kXref | kOverlay)))
+        r.bitLong(); // entities owned
     block.base = r.bitPoint3();
     block.xrefPath = c.internText(r);
     if (name.empty())
