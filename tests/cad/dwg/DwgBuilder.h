@@ -2,6 +2,7 @@
 // Builds small DWG files of release 2000 bit by bit, for tests that need a
 // drawing whose every byte they know.
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <string>
@@ -95,16 +96,21 @@ inline void putModular(std::vector<std::uint8_t>& out, std::int64_t v, bool isSi
 }
 
 // The record of an object: its size as a modular short, then its bits. An
-// entity lies on layer handle 0x10 with colour by layer.
-inline std::vector<std::uint8_t> objectRecord(const Object& o) {
+// entity lies on layer handle 0x10 with colour by layer. Release 2004 records
+// say that they have no extension dictionary and have no entity links.
+inline std::vector<std::uint8_t> objectRecord(const Object& o, bool r2004 = false) {
     BitWriter head;
     head.bs(std::int16_t(o.type));
     BitWriter body;
     body.handle(0, o.handle).bs(0); // no extended data
+    // The bit after the reactor count: "no links" (2000) or "no extension
+    // dictionary" (2004).
     if (o.entity)
         body.b(false).bb(o.mode).bl(0).b(true).bs(256).bd(1.0).bb(0).bb(0).bs(0).rc(29);
     else
         body.bl(0);
+    if (!o.entity && r2004)
+        body.b(true);
     body.append(o.fields);
     BitWriter handles;
     if (!o.entity || o.mode == 0)
@@ -182,6 +188,139 @@ inline std::vector<std::uint8_t> dwgFile(const std::vector<Object>& objects,
     file.insert(file.end(), page.begin(), page.end());
     file.insert(file.end(), {0, 0, 0, 2, 0, 0}); // CRC, the empty last page and its CRC
     locate(2, start);
+    return file;
+}
+
+// The literal-only form of the compressed stream of 2004 sections: one run of
+// literals (at least four bytes) and the end opcode.
+inline std::vector<std::uint8_t> storedAsLiterals(std::vector<std::uint8_t> data) {
+    data.resize(std::max<std::size_t>(data.size(), 4), 0);
+    std::vector<std::uint8_t> out;
+    const std::size_t n = data.size();
+    if (n <= 18) {
+        out.push_back(std::uint8_t(n - 3));
+    } else {
+        const std::size_t k = n - 18, zeros = (k - 1) / 255;
+        out.push_back(0);
+        out.insert(out.end(), zeros, 0);
+        out.push_back(std::uint8_t(k - 255 * zeros));
+    }
+    out.insert(out.end(), data.begin(), data.end());
+    out.push_back(0x11);
+    return out;
+}
+
+inline void putLongAt(std::vector<std::uint8_t>& b, std::size_t at, std::uint64_t v, int n = 4) {
+    if (b.size() < at + n)
+        b.resize(at + n, 0);
+    for (int i = 0; i < n; ++i)
+        b[at + i] = std::uint8_t(v >> (8 * i));
+}
+
+// A release 2004 file: the plain and the encrypted header, three data pages
+// (classes, object map, objects), the section map and the page map.
+inline std::vector<std::uint8_t> dwgFile2004(const std::vector<Object>& objects) {
+    // The sections' contents, as they are once decompressed.
+    std::vector<std::uint8_t> classes = {0x8D, 0xA1, 0xC4, 0xB8, 0xC4, 0xA9, 0xF8, 0xC5,
+                                         0xC0, 0xDC, 0xF4, 0x5F, 0xE7, 0xCF, 0xB6, 0x8A};
+    const auto prefix = BitWriter().bb(2).rc(0).rc(0).b(true).bytes(); // no classes
+    putLongAt(classes, 16, prefix.size());
+    classes.insert(classes.end(), prefix.begin(), prefix.end());
+    classes.resize(classes.size() + 2 + 16, 0);
+    std::vector<std::uint8_t> objectData;
+    std::vector<std::uint8_t> page;
+    std::uint64_t lastHandle = 0;
+    std::int64_t lastOffset = 0;
+    for (const auto& o : objects) {
+        putModular(page, std::int64_t(o.handle - lastHandle), false);
+        putModular(page, std::int64_t(objectData.size()) - lastOffset, true);
+        lastHandle = o.handle;
+        lastOffset = std::int64_t(objectData.size());
+        const auto record = objectRecord(o, true);
+        objectData.insert(objectData.end(), record.begin(), record.end());
+    }
+    std::vector<std::uint8_t> map = {std::uint8_t((page.size() + 2) >> 8),
+                                     std::uint8_t(page.size() + 2)};
+    map.insert(map.end(), page.begin(), page.end());
+    map.insert(map.end(), {0, 0, 0, 2, 0, 0});
+
+    std::vector<std::uint8_t> file(0x100, 0);
+    std::copy_n("AC1018", 6, file.begin());
+    file[0x13] = 30;
+    struct Placed {
+        std::uint32_t number;
+        std::size_t address;
+        std::size_t size;
+    };
+    std::vector<Placed> pages;
+    const std::vector<std::pair<std::string, const std::vector<std::uint8_t>*>> sections = {
+        {"AcDb:Classes", &classes}, {"AcDb:Handles", &map}, {"AcDb:AcDbObjects", &objectData}};
+    for (const auto& [name, data] : sections) {
+        const auto stored = storedAsLiterals(*data);
+        const std::size_t address = file.size();
+        const std::uint32_t mask = 0x4164536B ^ std::uint32_t(address);
+        const std::uint32_t header[8] = {0x4163043B,
+                                         std::uint32_t(pages.size() + 1),
+                                         std::uint32_t(stored.size()),
+                                         std::uint32_t(stored.size() + 32),
+                                         0,
+                                         0,
+                                         0,
+                                         0};
+        for (int i = 0; i < 8; ++i)
+            putLongAt(file, address + 4 * i, header[i] ^ mask);
+        file.insert(file.end(), stored.begin(), stored.end());
+        pages.push_back({std::uint32_t(pages.size() + 1), address, file.size() - address});
+    }
+    std::vector<std::uint8_t> sectionMap;
+    putLongAt(sectionMap, 0, sections.size());
+    putLongAt(sectionMap, 4, 2);
+    putLongAt(sectionMap, 8, 0x7400);
+    putLongAt(sectionMap, 16, sections.size());
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        const std::size_t at = sectionMap.size();
+        putLongAt(sectionMap, at, std::max<std::size_t>(sections[i].second->size(), 4), 8);
+        putLongAt(sectionMap, at + 8, 1);
+        putLongAt(sectionMap, at + 12, 0x7400);
+        putLongAt(sectionMap, at + 20, 2);
+        putLongAt(sectionMap, at + 24, i + 1);
+        sectionMap.resize(at + 96, 0);
+        std::copy(sections[i].first.begin(), sections[i].first.end(),
+                  sectionMap.begin() + std::ptrdiff_t(at + 32));
+        putLongAt(sectionMap, at + 96, pages[i].number);
+        putLongAt(sectionMap, at + 100, pages[i].size);
+        putLongAt(sectionMap, at + 104, 0, 8);
+    }
+    auto addMapPage = [&](std::uint32_t type, const std::vector<std::uint8_t>& data) {
+        const auto stored = storedAsLiterals(data);
+        const std::size_t address = file.size();
+        putLongAt(file, address, type);
+        putLongAt(file, address + 4, std::max<std::size_t>(data.size(), 4));
+        putLongAt(file, address + 8, stored.size());
+        putLongAt(file, address + 12, 2);
+        putLongAt(file, address + 16, 0);
+        file.insert(file.end(), stored.begin(), stored.end());
+        pages.push_back({std::uint32_t(pages.size() + 1), address, file.size() - address});
+        return address;
+    };
+    addMapPage(0x4163003B, sectionMap);
+    const std::uint32_t sectionMapId = pages.back().number;
+    // The page map lists itself too: its size is known before it is written.
+    std::vector<std::uint8_t> pageMap;
+    for (std::size_t i = 0; i <= pages.size(); ++i) {
+        putLongAt(pageMap, 8 * i, i + 1);
+        putLongAt(pageMap, 8 * i + 4, i < pages.size() ? pages[i].size : 0);
+    }
+    const std::size_t pageMapAddress = addMapPage(0x41630E3B, pageMap);
+    std::vector<std::uint8_t> header(0x6C, 0);
+    std::copy_n("AcFssFcAJMB", 11, header.begin());
+    putLongAt(header, 0x54, pageMapAddress - 0x100, 8);
+    putLongAt(header, 0x5C, sectionMapId);
+    std::uint32_t seed = 1;
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        seed = seed * 0x343FD + 0x269EC3;
+        file[0x80 + i] = header[i] ^ std::uint8_t(seed >> 16);
+    }
     return file;
 }
 

@@ -80,6 +80,17 @@ TEST(DwgReader, PutsEntitiesIntoTheirBlocksAndResolvesReferences) {
     EXPECT_EQ(box.maxY, 23);
 }
 
+TEST(DwgReader, ReadsAHandBuiltRelease2004File) {
+    std::vector<Object> objects;
+    for (int i = 0; i < 40; ++i)
+        objects.push_back(line(0x40 + i, i, 0, i, 10));
+    const cad::Drawing d = cad::readDwg(dwgFile2004(objects));
+    EXPECT_EQ(d.header.version, "AC1018");
+    ASSERT_EQ(d.entityCount(cad::EntityType::Line), 40u);
+    EXPECT_EQ(d.get<cad::Line>(39).start, (cad::Vec3{39, 0, 0}));
+    EXPECT_EQ(cad::findModelFault(d), "");
+}
+
 TEST(DwgReader, SkipsObjectsOfUnknownTypesByTheirSize) {
     Object unknown;
     unknown.type = 0x52 + 100; // beyond the fixed types, no class defines it
