@@ -139,6 +139,38 @@ inline std::vector<std::uint8_t> objectRecord(const Object& o, bool r2004 = fals
     return record;
 }
 
+// The object map: pages of at most 2032 bytes, each starting its handle and
+// offset deltas from zero, then the empty last page. CRCs are left zero.
+inline std::vector<std::uint8_t>
+objectMap(const std::vector<std::pair<std::uint64_t, std::size_t>>& entries) {
+    std::vector<std::uint8_t> out;
+    std::vector<std::uint8_t> page;
+    std::uint64_t lastHandle = 0;
+    std::int64_t lastOffset = 0;
+    auto flush = [&] {
+        const std::size_t size = page.size() + 2;
+        out.push_back(std::uint8_t(size >> 8));
+        out.push_back(std::uint8_t(size));
+        out.insert(out.end(), page.begin(), page.end());
+        out.insert(out.end(), {0, 0});
+        page.clear();
+        lastHandle = 0;
+        lastOffset = 0;
+    };
+    for (const auto& [handle, offset] : entries) {
+        putModular(page, std::int64_t(handle - lastHandle), false);
+        putModular(page, std::int64_t(offset) - lastOffset, true);
+        lastHandle = handle;
+        lastOffset = std::int64_t(offset);
+        if (page.size() > 2000)
+            flush();
+    }
+    if (!page.empty())
+        flush();
+    flush(); // the empty last page
+    return out;
+}
+
 // A whole file: header with three section locators, an empty header-variables
 // section, a classes section, the objects and their map.
 inline std::vector<std::uint8_t> dwgFile(const std::vector<Object>& objects,
@@ -173,20 +205,8 @@ inline std::vector<std::uint8_t> dwgFile(const std::vector<Object>& objects,
         file.insert(file.end(), record.begin(), record.end());
     }
     start = file.size();
-    std::vector<std::uint8_t> page;
-    std::uint64_t lastHandle = 0;
-    std::int64_t lastOffset = 0;
-    for (const auto& [handle, offset] : map) {
-        putModular(page, std::int64_t(handle - lastHandle), false);
-        putModular(page, std::int64_t(offset) - lastOffset, true);
-        lastHandle = handle;
-        lastOffset = std::int64_t(offset);
-    }
-    const std::size_t pageSize = page.size() + 2;
-    file.push_back(std::uint8_t(pageSize >> 8));
-    file.push_back(std::uint8_t(pageSize));
-    file.insert(file.end(), page.begin(), page.end());
-    file.insert(file.end(), {0, 0, 0, 2, 0, 0}); // CRC, the empty last page and its CRC
+    const auto pages = objectMap(map);
+    file.insert(file.end(), pages.begin(), pages.end());
     locate(2, start);
     return file;
 }
@@ -228,21 +248,13 @@ inline std::vector<std::uint8_t> dwgFile2004(const std::vector<Object>& objects)
     classes.insert(classes.end(), prefix.begin(), prefix.end());
     classes.resize(classes.size() + 2 + 16, 0);
     std::vector<std::uint8_t> objectData;
-    std::vector<std::uint8_t> page;
-    std::uint64_t lastHandle = 0;
-    std::int64_t lastOffset = 0;
+    std::vector<std::pair<std::uint64_t, std::size_t>> entries;
     for (const auto& o : objects) {
-        putModular(page, std::int64_t(o.handle - lastHandle), false);
-        putModular(page, std::int64_t(objectData.size()) - lastOffset, true);
-        lastHandle = o.handle;
-        lastOffset = std::int64_t(objectData.size());
+        entries.emplace_back(o.handle, objectData.size());
         const auto record = objectRecord(o, true);
         objectData.insert(objectData.end(), record.begin(), record.end());
     }
-    std::vector<std::uint8_t> map = {std::uint8_t((page.size() + 2) >> 8),
-                                     std::uint8_t(page.size() + 2)};
-    map.insert(map.end(), page.begin(), page.end());
-    map.insert(map.end(), {0, 0, 0, 2, 0, 0});
+    const auto map = objectMap(entries);
 
     std::vector<std::uint8_t> file(0x100, 0);
     std::copy_n("AC1018", 6, file.begin());
