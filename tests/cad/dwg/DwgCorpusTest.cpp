@@ -50,15 +50,12 @@ struct CorpusCase {
 };
 
 const std::vector<CorpusCase>& corpusCases() {
+    // The leader drawing of R14 and of 2000 holds the same entities.
+    const Counts leaderCounts = {{"LINE", 1},   {"LWPOLYLINE", 1}, {"MTEXT", 1},
+                                 {"LEADER", 1}, {"IMAGE", 5},      {"skipped MULTILEADER", 1}};
     static const std::vector<CorpusCase> cases = {
         {"r14/Constraints.dwg", {{"LINE", 1}, {"CIRCLE", 1}}},
-        {"r14/Leader.dwg",
-         {{"LINE", 1},
-          {"LWPOLYLINE", 1},
-          {"MTEXT", 1},
-          {"LEADER", 1},
-          {"IMAGE", 5},
-          {"skipped MULTILEADER", 1}}},
+        {"r14/Leader.dwg", leaderCounts},
         {"2000/Arc.dwg", {{"ARC", 1}}},
         {"2000/Cone.dwg", {{"skipped 3DSOLID", 1}}},
         {"2000/Constraints.dwg", {{"LINE", 1}, {"CIRCLE", 1}}},
@@ -66,13 +63,7 @@ const std::vector<CorpusCase>& corpusCases() {
         {"2000/Donut.dwg", {{"LWPOLYLINE", 1}}},
         {"2000/Ellipse.dwg", {{"ELLIPSE", 1}}},
         {"2000/Helix.dwg", {{"HELIX", 1}}},
-        {"2000/Leader.dwg",
-         {{"LINE", 1},
-          {"LWPOLYLINE", 1},
-          {"MTEXT", 1},
-          {"LEADER", 1},
-          {"IMAGE", 5},
-          {"skipped MULTILEADER", 1}}},
+        {"2000/Leader.dwg", leaderCounts},
         {"2000/Line.dwg", {{"LINE", 1}}},
         {"2000/Multiline.dwg", {{"MLINE", 1}}},
         {"2000/Point.dwg", {{"POINT", 1}}},
