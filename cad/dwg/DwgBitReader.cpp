@@ -48,9 +48,16 @@ void BitReader::limitTo(std::size_t position) {
 
 std::uint64_t BitReader::take(unsigned bitCount) {
     need(bitCount);
+    // Whole runs of bits within one byte at a time.
     std::uint64_t value = 0;
-    for (unsigned i = 0; i < bitCount; ++i, ++bit_)
-        value = (value << 1) | ((data_[bit_ / 8] >> (7 - bit_ % 8)) & 1u);
+    while (bitCount > 0) {
+        const unsigned left = 8 - unsigned(bit_ % 8);
+        const unsigned run = left < bitCount ? left : bitCount;
+        const unsigned bits = (data_[bit_ / 8] >> (left - run)) & ((1u << run) - 1);
+        value = (value << run) | bits;
+        bit_ += run;
+        bitCount -= run;
+    }
     return value;
 }
 
