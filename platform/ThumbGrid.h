@@ -28,10 +28,16 @@ class ThumbGrid : public QAbstractScrollArea {
         QColor ThumbnailsBorderColor READ thumbnailsBorderColor WRITE setThumbnailsBorderColor)
     Q_PROPERTY(QColor SelectionColor READ selectionColor WRITE setSelectionColor)
 public:
-    // idx, the cell's top-left corner on the surface, the painter of the surface, and the
-    // picture area relative to the corner: in as (0, 0, ThumbWidth, ThumbHeight), may shrink.
+    // The grid's drawing surface while it paints: a picture of the whole visible grid and
+    // the painter that draws on it. Owners may read its pixels and paint over them.
+    struct Surface {
+        QImage& image;
+        QPainter& painter;
+    };
+    // idx, the cell's top-left corner on the surface, the surface, and the picture area
+    // relative to the corner: in as (0, 0, ThumbWidth, ThumbHeight), may shrink.
     using BeforeImageDraw =
-        std::function<void(int idx, int left, int top, QPainter& dest, QRect& thumbRect)>;
+        std::function<void(int idx, int left, int top, Surface& dest, QRect& thumbRect)>;
 
     explicit ThumbGrid(QWidget* parent = nullptr);
     ~ThumbGrid() override;
@@ -96,10 +102,11 @@ public:
 
     void setBeforeImageDraw(BeforeImageDraw hook) { beforeImageDraw_ = std::move(hook); }
 
-    // The hint shown over the grid; off shows none.
-    void setHintText(const QString& text) { hintText_ = text; }
+    // The hint shown over the grid; off shows none. A hint already showing follows a change
+    // of the text (the owner sets the text of the cell under the mouse as it moves).
+    void setHintText(const QString& text);
     QString hintText() const { return hintText_; }
-    void setHintsEnabled(bool on) { hintsEnabled_ = on; }
+    void setHintsEnabled(bool on);
     bool hintsEnabled() const { return hintsEnabled_; }
 
 signals:
@@ -132,7 +139,9 @@ private:
     void setGeometryValue(int& field, int value, int minimum);
     void relayout();
     void redraw();
-    void paintCell(QPainter& painter, int idx, const QPoint& origin);
+    void prepareSurface();
+    void paintCell(Surface& dest, int idx, const QPoint& origin);
+    void updateShownHint();
     void clickSelect(int idx, Qt::KeyboardModifiers modifiers);
     void moveCurrent(int idx, Qt::KeyboardModifiers modifiers);
     void selectRange(int from, int to);
@@ -149,6 +158,8 @@ private:
     QColor thumbnailsBorderColor_ = Qt::black;
     QColor selectionColor_;
     BeforeImageDraw beforeImageDraw_;
+    QImage surface_;
     QString hintText_;
+    QString shownHint_;
     bool hintsEnabled_ = false;
 };
