@@ -305,5 +305,6 @@ void TFrmCAD::connectHandlers() {
     connect(PM_Exit, &QAction::triggered, this, &TFrmCAD::PM_ExitClick);
     connect(BtnSysClose, &QAbstractButton::clicked, this, &TFrmCAD::PM_ExitClick);
     connect(PM_Close, &QAction::triggered, this, &TFrmCAD::PM_ExitClick);
+    connectBrowserHandlers();
     connectViewerHandlers();
 }

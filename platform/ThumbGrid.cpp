@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QToolTip>
 
@@ -138,7 +139,7 @@ void ThumbGrid::setCellPicture(int idx, const QImage& picture) {
         stored = stored.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
     pictures_.set(idx, stored);
-    if (lockCount_ == 0 && isCellVisible(idx)) {
+    if (lockCount_ == 0 && !painting_ && isCellVisible(idx)) {
         viewport()->update(cellRect(idx)
                                .translated(-viewPosition())
                                .adjusted(-kOwnerDrawMargin, -kOwnerDrawMargin, kOwnerDrawMargin,
@@ -336,11 +337,13 @@ void ThumbGrid::paintEvent(QPaintEvent* event) {
     ++paintCount_;
     prepareSurface();
     const QRect exposed = event->rect();
+    painting_ = true;
+    const auto painted = qScopeGuard([this] { painting_ = false; });
     {
         QPainter painter(&surface_);
         painter.setClipRect(exposed);
         painter.fillRect(exposed, background_);
-        Surface dest{surface_, painter};
+        ThumbSurface dest{surface_, painter};
         const QPoint origin = viewPosition();
         const QRect visible = exposed.translated(origin).adjusted(
             -kOwnerDrawMargin, -kOwnerDrawMargin, kOwnerDrawMargin, kOwnerDrawMargin);
@@ -371,7 +374,7 @@ void ThumbGrid::prepareSurface() {
     }
 }
 
-void ThumbGrid::paintCell(Surface& dest, int idx, const QPoint& origin) {
+void ThumbGrid::paintCell(ThumbSurface& dest, int idx, const QPoint& origin) {
     QPainter& painter = dest.painter;
     const QRect cell = layout_.cellRect(idx, columnCount()).translated(-origin);
     QRect thumbRect(0, 0, layout_.thumbWidth, layout_.thumbHeight);

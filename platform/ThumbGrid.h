@@ -12,6 +12,13 @@
 #include <functional>
 #include <vector>
 
+// The grid's drawing surface while it paints: a picture of the whole visible grid and the
+// painter that draws on it. Owners may read its pixels and paint over them.
+struct ThumbSurface {
+    QImage& image;
+    QPainter& painter;
+};
+
 // A scrolling grid of cells, as many columns as fit. Each cell carries a picture, three
 // text slots and an integer slot. The grid draws no texts, backgrounds or borders of the
 // cells: an owner-draw call made before each picture paints them, and the grid then draws
@@ -28,16 +35,10 @@ class ThumbGrid : public QAbstractScrollArea {
         QColor ThumbnailsBorderColor READ thumbnailsBorderColor WRITE setThumbnailsBorderColor)
     Q_PROPERTY(QColor SelectionColor READ selectionColor WRITE setSelectionColor)
 public:
-    // The grid's drawing surface while it paints: a picture of the whole visible grid and
-    // the painter that draws on it. Owners may read its pixels and paint over them.
-    struct Surface {
-        QImage& image;
-        QPainter& painter;
-    };
     // idx, the cell's top-left corner on the surface, the surface, and the picture area
     // relative to the corner: in as (0, 0, ThumbWidth, ThumbHeight), may shrink.
     using BeforeImageDraw =
-        std::function<void(int idx, int left, int top, Surface& dest, QRect& thumbRect)>;
+        std::function<void(int idx, int left, int top, ThumbSurface& dest, QRect& thumbRect)>;
 
     explicit ThumbGrid(QWidget* parent = nullptr);
     ~ThumbGrid() override;
@@ -140,7 +141,7 @@ private:
     void relayout();
     void redraw();
     void prepareSurface();
-    void paintCell(Surface& dest, int idx, const QPoint& origin);
+    void paintCell(ThumbSurface& dest, int idx, const QPoint& origin);
     void updateShownHint();
     void clickSelect(int idx, Qt::KeyboardModifiers modifiers);
     void moveCurrent(int idx, Qt::KeyboardModifiers modifiers);
@@ -152,6 +153,7 @@ private:
     int current_ = -1;
     int anchor_ = -1;
     int lockCount_ = 0;
+    bool painting_ = false; // pictures set while painting are drawn by that same paint
     int paintCount_ = 0;
     QColor background_ = Qt::white;
     QColor thumbnailsBackground_ = Qt::white;
