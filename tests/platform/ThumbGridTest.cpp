@@ -152,7 +152,7 @@ TEST_F(ThumbGridTest, ThePictureIsDrawnCentredInTheAreaTheOwnerLeaves) {
     grid.setCellPicture(0, solid(80, 100, Qt::blue));
     std::vector<QPoint> corners;
     grid.setBeforeImageDraw(
-        [&](int idx, int left, int top, ThumbGrid::Surface& dest, QRect& thumbRect) {
+        [&](int idx, int left, int top, ThumbSurface& dest, QRect& thumbRect) {
             EXPECT_EQ(idx, 0);
             EXPECT_EQ(thumbRect, QRect(0, 0, 80, 100));
             corners.push_back({left, top});
@@ -174,7 +174,7 @@ TEST_F(ThumbGridTest, TheOwnerReadsTheSurfaceAsPaintedSoFar) {
     grid.setBackground(Qt::yellow);
     fill(2);
     std::vector<QColor> seen;
-    grid.setBeforeImageDraw([&](int idx, int left, int top, ThumbGrid::Surface& dest, QRect&) {
+    grid.setBeforeImageDraw([&](int idx, int left, int top, ThumbSurface& dest, QRect&) {
         // The spacing left of each cell: the background, or what cell 0's owner put there.
         seen.push_back(dest.image.pixelColor(left - 10, top + 50));
         if (idx == 0) {
@@ -191,7 +191,7 @@ TEST_F(ThumbGridTest, FocusChangesRedrawTheCells) {
     fill(1);
     bool focusedWhenPainted = false;
     grid.setBeforeImageDraw(
-        [&](int, int, int, ThumbGrid::Surface&, QRect&) { focusedWhenPainted = grid.hasFocus(); });
+        [&](int, int, int, ThumbSurface&, QRect&) { focusedWhenPainted = grid.hasFocus(); });
     grid.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
     grid.setFocus();
