@@ -151,14 +151,13 @@ TEST_F(ThumbGridTest, ThePictureIsDrawnCentredInTheAreaTheOwnerLeaves) {
     fill(1);
     grid.setCellPicture(0, solid(80, 100, Qt::blue));
     std::vector<QPoint> corners;
-    grid.setBeforeImageDraw(
-        [&](int idx, int left, int top, ThumbSurface& dest, QRect& thumbRect) {
-            EXPECT_EQ(idx, 0);
-            EXPECT_EQ(thumbRect, QRect(0, 0, 80, 100));
-            corners.push_back({left, top});
-            dest.painter.fillRect(QRect(left, top, 80, 100), Qt::green); // the owner's background
-            thumbRect = QRect(0, 0, 80, 60); // leaves room for texts below
-        });
+    grid.setBeforeImageDraw([&](int idx, int left, int top, ThumbSurface& dest, QRect& thumbRect) {
+        EXPECT_EQ(idx, 0);
+        EXPECT_EQ(thumbRect, QRect(0, 0, 80, 100));
+        corners.push_back({left, top});
+        dest.painter.fillRect(QRect(left, top, 80, 100), Qt::green); // the owner's background
+        thumbRect = QRect(0, 0, 80, 60);                             // leaves room for texts below
+    });
     const QImage image = render();
     ASSERT_FALSE(corners.empty());
     EXPECT_EQ(corners.back(), QPoint(12, 12));
