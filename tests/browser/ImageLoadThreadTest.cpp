@@ -39,6 +39,22 @@ TEST(UiHandOver, RunsStepsOnTheUserInterfaceThreadAndCarriesFailuresBack) {
 
 // A grid of 4 x 4 visible cells (4 columns, 80 x 100 at 12 px spacing) and more below, every
 // cell showing a red placeholder with its job queued, as the painting leaves them.
+TEST(UiHandOver, RemembersTheLongestStep) {
+    UiHandOver handOver;
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        handOver.runOnUiThread([] {});
+        handOver.runOnUiThread([] { std::this_thread::sleep_for(std::chrono::milliseconds(30)); });
+        handOver.runOnUiThread([] {});
+        done = true;
+    });
+    handOver.serveUntil(done);
+    worker.join();
+    EXPECT_GE(handOver.longestStep(), std::chrono::milliseconds(30));
+    handOver.resetLongestStep();
+    EXPECT_EQ(handOver.longestStep(), std::chrono::nanoseconds(0));
+}
+
 class Loader : public ::testing::Test {
 protected:
     void SetUp() override {
