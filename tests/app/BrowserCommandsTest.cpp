@@ -65,6 +65,21 @@ TEST_F(BrowserCommands, DoubleClickOnAFolderCellEntersIt) {
     EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(BrowserCommands, DoubleClickOnAnItemOutsideTheFileSystemFindsItByCaption) {
+    // Such a cell has no path; the list item with its caption, in any letter case, leads on.
+    ThumbEntry::setKind(grid(), 0, ThumbEntry::OutsideFileSystem);
+    ThumbEntry::setCaption(grid(), 0, "SUB");
+    ThumbEntry::setInfo(grid(), 0, "|||");
+    doubleClick(0);
+    EXPECT_EQ(list().folderPath(), filesFolder() + "sub/");
+
+    ThumbEntry::setKind(grid(), 0, ThumbEntry::OutsideFileSystem);
+    ThumbEntry::setCaption(grid(), 0, "nothing by this name");
+    doubleClick(0);
+    EXPECT_EQ(list().folderPath(), filesFolder() + "sub/");
+    EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(BrowserCommands, DoubleClickOnADeletedFolderWarnsWithItsQuotedPath) {
     ASSERT_TRUE(QDir(filesFolder() + "gone").removeRecursively());
     doubleClick(0);

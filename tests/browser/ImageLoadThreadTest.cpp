@@ -4,9 +4,7 @@
 #include "browser/ThumbJobList.h"
 #include "browser/UiHandOver.h"
 #include "platform/ThumbGrid.h"
-
-#include <QFile>
-#include <QTemporaryDir>
+#include "tests/platform/TempFolder.h"
 
 #include <QTest>
 
@@ -58,7 +56,6 @@ TEST(UiHandOver, RemembersTheLongestStep) {
 class Loader : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(files.isValid());
         grid.setFrameShape(QFrame::NoFrame);
         grid.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         grid.resize(400, 400);
@@ -75,11 +72,8 @@ protected:
     }
 
     QString writeFile(const QString& name, const QByteArray& bytes) {
-        const QString path = files.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
+        files.file(name, bytes);
+        return files(name);
     }
 
     static QImage placeholder() {
@@ -93,7 +87,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return jobs.isEmpty() && loader.Suspended(); }));
     }
 
-    QTemporaryDir files;
+    TempFolder files;
     ThumbGrid grid;
     ThumbJobList jobs;
     UiHandOver handOver;
@@ -121,11 +115,11 @@ TEST_F(Loader, VisibleDrawingCellsGetTheirPreviewsAndOthersKeepTheirIcons) {
     const int none = addCell(ThumbEntry::DwgFile,
                              writeFile("none.dwg", PreviewFileBuilder().entry(1, "h").build()));
     const int broken = addCell(ThumbEntry::DwgFile, writeFile("broken.dwg", "AC1015"));
-    const int missing = addCell(ThumbEntry::DwgFile, files.filePath("missing.dwg"));
+    const int missing = addCell(ThumbEntry::DwgFile, files("missing.dwg"));
     const int dxf = addCell(ThumbEntry::OtherFile, writeFile("plan.dxf", "0\nEOF\n"));
-    const int folder = addCell(ThumbEntry::Folder, files.path() + u'/');
+    const int folder = addCell(ThumbEntry::Folder, files.path());
     while (grid.cellCount() < 30)
-        addCell(ThumbEntry::DwgFile, files.filePath("bmp.dwg"));
+        addCell(ThumbEntry::DwgFile, files("bmp.dwg"));
     const int below = 29;
     ASSERT_TRUE(grid.isCellVisible(folder));
     ASSERT_FALSE(grid.isCellVisible(below));
