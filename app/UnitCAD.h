@@ -28,6 +28,7 @@ class TImageLoadThread;
 class ThumbGrid;
 class ThumbJobList;
 class UiHandOver;
+struct ThumbSurface;
 enum class PictureFormat;
 
 // How the main window starts: the folder its settings file lives in and the command-line
@@ -159,6 +160,16 @@ public:
     void ClearThumbnails();
     void RefreshThumbnails();
     void PM_ExitClick();
+    // Thumbnail painting and the browser's commands.
+    void ShellThumbFilesBeforeImageDrawEx(ThumbGrid* Sender, int idx, int Left, int Top,
+                                          ThumbSurface& Dest, QRect& ThumbRect);
+    void ShellThumbFilesMouseDown(Qt::MouseButton Button, QPoint Pos);
+    void ShellThumbFilesDblClick();
+    void ShellThumbFilesMouseMove(QPoint Pos);
+    void ShellListFilesMouseDown(Qt::MouseButton Button, QPoint Pos);
+    void ShellListFilesDblClickOpen(bool* Handled);
+    void PM_OpenFileClick();
+    void PM_ShellopenfileClick();
     // Viewer.
     void OpenDrawing(const QString& path);
     void BtnPanClick(QObject* sender);
@@ -199,6 +210,9 @@ private:
     BitmapButton* addCommandButton(const char* name, const QString& picture, QRect geometry,
                                    Qt::Edges edges, const QString& hint);
     void runGuarded(void (TFrmCAD::*step)());
+    void connectBrowserHandlers();
+    void popupFileMenu(QWidget* component, QPoint globalPos);
+    QString fileMenuPath() const;
     void connectViewerHandlers();
     void issueNavigationMode();
     void saveViewAs(PictureFormat format);

@@ -304,6 +304,7 @@ void TFrmCAD::connectHandlers() {
     connect(BtnUp, &QToolButton::clicked, this, &TFrmCAD::BtnUpClick);
     connect(ShellListFiles, &ShellList::folderChanged, this, &TFrmCAD::ShellListFilesFolderChanged);
     connect(PM_Exit, &QAction::triggered, this, &TFrmCAD::PM_ExitClick);
+    connectBrowserHandlers();
     connectViewerHandlers();
     connectFrameHandlers();
     connectHomePageHandlers();
