@@ -29,11 +29,13 @@ class ThumbJobList;
 class UiHandOver;
 enum class PictureFormat;
 
-// How the main window starts: the folder its settings file lives in and the command-line
-// arguments after the program's name.
+// How the main window starts: the folder its settings file lives in, the command-line
+// arguments after the program's name and the interface language (the program runs in
+// Chinese; the form's English texts stay when it is false).
 struct FrmCADStart {
     QString appFolder;
     QStringList arguments;
+    bool chineseUI = true;
 };
 
 // The main window: a title row, the file browser on the left and the drawing view on the
@@ -144,6 +146,7 @@ public:
     void ClearThumbnails();
     void RefreshThumbnails();
     void PM_ExitClick();
+    void PM_OptionsClick();
     // Viewer.
     void OpenDrawing(const QString& path);
     void BtnPanClick(QObject* sender);

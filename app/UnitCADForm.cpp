@@ -303,6 +303,7 @@ void TFrmCAD::connectHandlers() {
     connect(BtnUp, &QToolButton::clicked, this, &TFrmCAD::BtnUpClick);
     connect(ShellListFiles, &ShellList::folderChanged, this, &TFrmCAD::ShellListFilesFolderChanged);
     connect(PM_Exit, &QAction::triggered, this, &TFrmCAD::PM_ExitClick);
+    connect(PM_Options, &QAction::triggered, this, &TFrmCAD::PM_OptionsClick);
     connect(BtnSysClose, &QAbstractButton::clicked, this, &TFrmCAD::PM_ExitClick);
     connect(PM_Close, &QAction::triggered, this, &TFrmCAD::PM_ExitClick);
     connectViewerHandlers();

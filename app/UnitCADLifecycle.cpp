@@ -70,7 +70,7 @@ void TFrmCAD::paintEvent(QPaintEvent*) {
 }
 
 void TFrmCAD::FormCreate() {
-    ChineseUI = true;
+    ChineseUI = start.chineseUI;
     HomePageURL = kEnglishHomePage;
     EditionText = QStringLiteral("Free version");
     ProductTitle = QStringLiteral("Tessvane");
