@@ -127,7 +127,7 @@ void TFrmOptions::buildBorderGroup() {
     RzRadioGroup1->setGeometry(240, 124, 192, 137);
     RzRadioGroup1Items = new QButtonGroup(RzRadioGroup1);
     const char* const items[] = {" None", " Normal", " With Shadow", " With Rounded Corners"};
-    constexpr int kItemTop = 22;
+    constexpr int kItemTop = 30;
     constexpr int kItemPitch = 26;
     for (int i = 0; i < int(std::size(items)); ++i) {
         auto* item = new QRadioButton(QString::fromLatin1(items[i]), RzRadioGroup1);
