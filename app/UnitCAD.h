@@ -31,11 +31,13 @@ class UiHandOver;
 struct ThumbSurface;
 enum class PictureFormat;
 
-// How the main window starts: the folder its settings file lives in and the command-line
-// arguments after the program's name.
+// How the main window starts: the folder its settings file lives in, the command-line
+// arguments after the program's name and the interface language (the program runs in
+// Chinese; the form's English texts stay when it is false).
 struct FrmCADStart {
     QString appFolder;
     QStringList arguments;
+    bool chineseUI = true;
 };
 
 // The main window: a title row, the file browser on the left and the drawing view on the
@@ -170,6 +172,7 @@ public:
     void ShellListFilesDblClickOpen(bool* Handled);
     void PM_OpenFileClick();
     void PM_ShellopenfileClick();
+    void PM_OptionsClick();
     // Viewer.
     void OpenDrawing(const QString& path);
     void BtnPanClick(QObject* sender);

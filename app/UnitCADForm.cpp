@@ -305,6 +305,7 @@ void TFrmCAD::connectHandlers() {
     connect(ShellListFiles, &ShellList::folderChanged, this, &TFrmCAD::ShellListFilesFolderChanged);
     connect(PM_Exit, &QAction::triggered, this, &TFrmCAD::PM_ExitClick);
     connectBrowserHandlers();
+    connect(PM_Options, &QAction::triggered, this, &TFrmCAD::PM_OptionsClick);
     connectViewerHandlers();
     connectFrameHandlers();
     connectHomePageHandlers();

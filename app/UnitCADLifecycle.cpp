@@ -62,7 +62,7 @@ bool TFrmCAD::event(QEvent* event) {
 }
 
 void TFrmCAD::FormCreate() {
-    ChineseUI = true;
+    ChineseUI = start.chineseUI;
     HomePageURL = kEnglishHomePage;
     EditionText = QStringLiteral("Free version");
     ProductTitle = QStringLiteral("Tessvane");
