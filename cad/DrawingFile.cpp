@@ -2,6 +2,7 @@
 
 #include "cad/DxfReader.h"
 #include "cad/ReadError.h"
+#include "cad/dwg/DwgReader.h"
 
 #include <array>
 #include <cctype>
@@ -25,7 +26,7 @@ DrawingFileKind sniffDrawingFile(const std::string& path) {
 Drawing readDrawingFile(const std::string& path) {
     switch (sniffDrawingFile(path)) {
     case DrawingFileKind::Dwg:
-        throw ReadError(path + ": DWG drawings cannot be read yet; only DXF drawings open");
+        return readDwgFile(path);
     case DrawingFileKind::Dxf:
         break;
     }

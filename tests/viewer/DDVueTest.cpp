@@ -103,7 +103,7 @@ TEST_F(DDVueTest, OpenAnswersWhetherTheDrawingCanBeShownAndSaysWhyNot) {
         {"cut.dxf", "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n", false, "line 7"},
         {"text.dxf", "just some words", false, "line 1"},
         {"zero.dxf", "", false, "empty"},
-        {"drawing.dwg", QByteArray("AC1015\0\0\0\0\0\x01", 12), false, "DWG"},
+        {"drawing.dwg", QByteArray("AC1015\0\0\0\0\0\x01", 12), false, "header"},
         {"twin.dwg", dxfOfLines({{0, 0, 1, 1}}), true, ""}, // a DXF by content
     };
     for (const auto& c : cases) {
