@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QImage>
 #include <QImageReader>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -30,8 +31,15 @@ ToolRun runTool(const std::string& arguments) {
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
 }
 
+// A folder of this test program's own, so that tests running at the same time
+// never share a file.
+std::filesystem::path scratch() {
+    static const QTemporaryDir dir;
+    return std::filesystem::path(dir.path().toStdString());
+}
+
 std::string writeTemp(const std::string& name, const std::string& content) {
-    const auto path = std::filesystem::temp_directory_path() / name;
+    const auto path = scratch() / name;
     std::ofstream(path, std::ios::binary) << content;
     return path.string();
 }
@@ -121,7 +129,7 @@ TEST(RenderTool, DrawsTheDrawingZoomedToItsExtents) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.out);
-        const fs::path out = fs::temp_directory_path() / c.out;
+        const fs::path out = scratch() / c.out;
         const ToolRun run = runTool(in + " " + out.string() + " --size 212x106 --background '" +
                                     c.background + "'");
         ASSERT_EQ(run.exitCode, 0) << run.output;
@@ -147,7 +155,7 @@ TEST(RenderTool, WritesNothingWhenTheDrawingCannotBeRead) {
         writeTemp("tessvane-render-broken.dxf", "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n");
     const std::string dwg = writeTemp("tessvane-render-plan.dwg", std::string("AC1032\0\0\1", 9));
     const std::string kept = writeTemp("tessvane-render-kept.png", "earlier picture");
-    const fs::path fresh = fs::temp_directory_path() / "tessvane-render-fresh.png";
+    const fs::path fresh = scratch() / "tessvane-render-fresh.png";
     fs::remove(fresh);
     const struct {
         std::string in, out, message;
@@ -179,7 +187,7 @@ TEST(RenderTool, EveryCorpusDrawingGivesAPictureWithSomethingOnIt) {
     const fs::path root = fs::path(TESSVANE_SOURCE_DIR) / ".." / "shared" / "corpus";
     if (!fs::is_directory(root))
         GTEST_SKIP() << "../shared/corpus is absent: no corpus drawings to render";
-    const fs::path out = fs::temp_directory_path() / "tessvane-render-corpus.png";
+    const fs::path out = scratch() / "tessvane-render-corpus.png";
     int rendered = 0;
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
         if (entry.path().extension() != ".dxf")

@@ -48,6 +48,38 @@ TEST(Robustness, NonFiniteGeometryIsLeftOut) {
     EXPECT_EQ(image.size(), QSize(64, 64));
 }
 
+TEST(Robustness, PolylineArcsOfAnyBulgeStayWithinTheirBoxes) {
+    // Bulges from a near-straight sliver to a near-full circle, on chords from
+    // a hair to one that overflows when squared, at zooms in and out.
+    const double bulges[] = {1e-300, -1e-12, 0.5, -1, 1 - 1e-15, 7, -999, 1e3, 1e6, 1e300, kNan};
+    const double chords[] = {1e-9, 1, 1e140};
+    for (const double bulge : bulges)
+        for (const double chord : chords) {
+            SCOPED_TRACE(testing::Message() << "bulge " << bulge << ", chord " << chord);
+            const Drawing drawing = makeDrawing([&](DrawingBuilder& b) {
+                auto& pool = b.drawing().polyVertices;
+                LwPolyline p;
+                p.vertices = {std::uint32_t(pool.size()), 3};
+                p.closed = true;
+                pool.push_back({{0, 0, 0}, 0, 0, bulge});
+                pool.push_back({{chord, 0, 0}, 0, 0, -bulge});
+                pool.push_back({{chord, chord, 0}, 0, 0, bulge});
+                b.add(p);
+            });
+            const auto scene = sceneOf(drawing);
+            for (const Box2& box : scene->recording().boxes()) {
+                EXPECT_TRUE(std::isfinite(box.width()) && std::isfinite(box.height()));
+            }
+            for (const double zoom : {1e-3, 1.0, 1e6}) {
+                ViewTransform view(QSize(64, 48), {0, 0}, 1);
+                view.zoomExtents(scene->extents());
+                view.zoomAbout(QPointF(32, 24), zoom);
+                const QImage image = renderScene(*scene, view, 0xFF000000);
+                EXPECT_EQ(image.size(), QSize(64, 48));
+            }
+        }
+}
+
 TEST(Robustness, ExplosiveBlockNestingIsBounded) {
     // Each level references the one below ten times: 10^20 lines if expanded.
     const Drawing drawing = makeDrawing([](DrawingBuilder& b) {
