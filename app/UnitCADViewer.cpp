@@ -88,7 +88,10 @@ void TFrmCAD::OpenDrawing(const QString& path) {
     }
     RzPanelWaite->show();
     RzPanelWaite->raise();
-    QCoreApplication::processEvents(); // the notice is painted before the view blocks
+    // The notice is painted before the view blocks: a plain pass over the pending events may
+    // come before the window system's next update request, so the notice paints itself now.
+    RzPanelWaite->repaint();
+    QCoreApplication::processEvents();
     try {
         DDVue1->Close();
         DrawingLoaded = DDVue1->Open(path);

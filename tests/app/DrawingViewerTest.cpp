@@ -74,6 +74,7 @@ TEST_F(DrawingViewer, OpensDrawingsBehindTheNoticeAndReportsFailures) {
         SCOPED_TRACE(c.name);
         messages.clear();
         openedPaths.clear();
+        noticePaints.painted = 0;
         view().ViewCommand(DDVue::CommandPan); // Close must come first and end it
         openAnswer = c.outcome == Opens;
         openRaises = c.outcome == Raises;
@@ -81,6 +82,7 @@ TEST_F(DrawingViewer, OpensDrawingsBehindTheNoticeAndReportsFailures) {
         window->OpenDrawing(path);
         EXPECT_EQ(openedPaths, QStringList{path});
         EXPECT_TRUE(noticeShownWhileOpening);
+        EXPECT_TRUE(noticePaintedWhileOpening);
         EXPECT_EQ(interactionWhileOpening, DDVue::Interaction::None);
         EXPECT_FALSE(window->RzPanelWaite->isVisible());
         EXPECT_EQ(window->DrawingLoaded, c.outcome == Opens);
