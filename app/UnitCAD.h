@@ -12,6 +12,7 @@
 class Anchors;
 class BitmapButton;
 class DDVue;
+class FrameGrip;
 class QAction;
 class QActionGroup;
 class QFileDialog;
@@ -27,6 +28,7 @@ class TImageLoadThread;
 class ThumbGrid;
 class ThumbJobList;
 class UiHandOver;
+struct ThumbSurface;
 enum class PictureFormat;
 
 // How the main window starts: the folder its settings file lives in, the command-line
@@ -41,7 +43,8 @@ struct FrmCADStart {
 // The main window: a title row, the file browser on the left and the drawing view on the
 // right. Its methods are split over files by concern: the form (UnitCADForm.cpp), the
 // interface texts (UnitCADTexts.cpp), the lifecycle (UnitCADLifecycle.cpp), the settings
-// (UnitCADSettings.cpp), the browser (UnitCADBrowser.cpp) and the viewer (UnitCADViewer.cpp).
+// (UnitCADSettings.cpp), the browser (UnitCADBrowser.cpp), the viewer (UnitCADViewer.cpp),
+// the window frame (UnitCADFrame.cpp) and the home page (UnitCADHomePage.cpp).
 class TFrmCAD : public QWidget {
     Q_OBJECT
 public:
@@ -132,6 +135,19 @@ public:
     void FormDestroy();
     void RestoreLastState();
     void MaximizeToWorkArea();
+    // Window frame.
+    void FormPaint();
+    void FormResize();
+    void LabelTitleMouseDrag();
+    void BtnSysMaxClick();
+    void RestorePreviousBounds();
+    void BtnSysMinClick();
+    void BtnSysCloseClick();
+    void Image2Click();
+    // Home page.
+    void OpenLink(const QString& Target);
+    void PM_HomepageClick();
+    void Image1Click();
     // Settings.
     void LoadSettings();
     void SaveSettings();
@@ -146,6 +162,16 @@ public:
     void ClearThumbnails();
     void RefreshThumbnails();
     void PM_ExitClick();
+    // Thumbnail painting and the browser's commands.
+    void ShellThumbFilesBeforeImageDrawEx(ThumbGrid* Sender, int idx, int Left, int Top,
+                                          ThumbSurface& Dest, QRect& ThumbRect);
+    void ShellThumbFilesMouseDown(Qt::MouseButton Button, QPoint Pos);
+    void ShellThumbFilesDblClick();
+    void ShellThumbFilesMouseMove(QPoint Pos);
+    void ShellListFilesMouseDown(Qt::MouseButton Button, QPoint Pos);
+    void ShellListFilesDblClickOpen(bool* Handled);
+    void PM_OpenFileClick();
+    void PM_ShellopenfileClick();
     void PM_OptionsClick();
     // Viewer.
     void OpenDrawing(const QString& path);
@@ -166,6 +192,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildForm();
@@ -180,16 +207,22 @@ private:
     void buildSystemMenu();
     void buildDrawingMenus();
     void connectHandlers();
+    void connectFrameHandlers();
+    void connectHomePageHandlers();
     QAction* addEntry(QMenu* menu, const char* name, const QString& caption, int image = -1);
     BitmapButton* addCommandButton(const char* name, const QString& picture, QRect geometry,
                                    Qt::Edges edges, const QString& hint);
     void runGuarded(void (TFrmCAD::*step)());
+    void connectBrowserHandlers();
+    void popupFileMenu(QWidget* component, QPoint globalPos);
+    QString fileMenuPath() const;
     void connectViewerHandlers();
     void issueNavigationMode();
     void saveViewAs(PictureFormat format);
 
     FrmCADStart start;
     Anchors* anchors = nullptr;
+    FrameGrip* frameGrip = nullptr;
     UiHandOver* handOver = nullptr;
     QActionGroup* viewGroup = nullptr;
     QString lastPictureName;

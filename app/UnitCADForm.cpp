@@ -2,6 +2,7 @@
 // its design geometry for the 712 x 486 window with its anchors.
 #include "app/Anchors.h"
 #include "app/BitmapButton.h"
+#include "app/ClickableLabel.h"
 #include "app/UnitCAD.h"
 #include "platform/ShellCombo.h"
 #include "platform/ShellList.h"
@@ -95,9 +96,9 @@ void TFrmCAD::buildForm() {
 }
 
 void TFrmCAD::buildTitleRow() {
-    LabelTitle = named(new QLabel(this), "LabelTitle");
+    LabelTitle = named(new ClickableLabel(this), "LabelTitle");
     anchors->place(LabelTitle, {0, 0, kDesignSize.width(), 25}, kTopLeftRight);
-    Image2 = named(new QLabel(this), "Image2");
+    Image2 = named(new ClickableLabel(this), "Image2");
     Image2->setPixmap(
         QPixmap(":/mainicon.png").scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     anchors->place(Image2, {12, 6, 16, 16}, Qt::LeftEdge | Qt::TopEdge);
@@ -115,7 +116,7 @@ void TFrmCAD::buildTitleRow() {
 }
 
 void TFrmCAD::buildBand() {
-    Image1 = named(new QLabel(this), "Image1");
+    Image1 = named(new ClickableLabel(this), "Image1");
     Image1->setPixmap(QPixmap(":/logo.png"));
     Image1->setCursor(Qt::PointingHandCursor);
     anchors->place(Image1, {24, 27, 220, 60}, Qt::LeftEdge | Qt::TopEdge);
@@ -303,8 +304,9 @@ void TFrmCAD::connectHandlers() {
     connect(BtnUp, &QToolButton::clicked, this, &TFrmCAD::BtnUpClick);
     connect(ShellListFiles, &ShellList::folderChanged, this, &TFrmCAD::ShellListFilesFolderChanged);
     connect(PM_Exit, &QAction::triggered, this, &TFrmCAD::PM_ExitClick);
+    connectBrowserHandlers();
     connect(PM_Options, &QAction::triggered, this, &TFrmCAD::PM_OptionsClick);
-    connect(BtnSysClose, &QAbstractButton::clicked, this, &TFrmCAD::PM_ExitClick);
-    connect(PM_Close, &QAction::triggered, this, &TFrmCAD::PM_ExitClick);
     connectViewerHandlers();
+    connectFrameHandlers();
+    connectHomePageHandlers();
 }

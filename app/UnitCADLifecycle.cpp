@@ -9,7 +9,6 @@
 #include "browser/ImageLoadThread.h"
 #include "browser/ThumbJobList.h"
 #include "browser/UiHandOver.h"
-#include "platform/Desktop.h"
 #include "platform/IniFile.h"
 #include "platform/ShellCombo.h"
 #include "platform/ShellList.h"
@@ -19,14 +18,11 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPainter>
 #include <QScreen>
 
 namespace {
 
 const QString kVersion = QStringLiteral("2.7.0");
-// The near-black body of the window until its frame is painted from the skin.
-const QColor kBodyColor(6, 6, 6);
 
 void centreOnScreen(QWidget* window) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -65,10 +61,6 @@ bool TFrmCAD::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void TFrmCAD::paintEvent(QPaintEvent*) {
-    QPainter(this).fillRect(rect(), kBodyColor);
-}
-
 void TFrmCAD::FormCreate() {
     ChineseUI = start.chineseUI;
     HomePageURL = kEnglishHomePage;
@@ -105,12 +97,6 @@ void TFrmCAD::FormActivate() {
     FirstActivation = false;
     MaximizeToWorkArea();
     RestoreLastState();
-}
-
-void TFrmCAD::MaximizeToWorkArea() {
-    RestoreRect = geometry();
-    const QRect area = primaryWorkArea();
-    setGeometry(area);
 }
 
 void TFrmCAD::RestoreLastState() {

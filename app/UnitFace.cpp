@@ -12,3 +12,7 @@ TFrmFace::TFrmFace(QWidget* parent) : QWidget(parent) {
     ImageFace->move(14, 8);
     ImageFace->adjustSize();
 }
+
+QImage TFrmFace::Skin() const {
+    return ImageFace->pixmap().toImage();
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 class QLabel;
@@ -12,4 +13,7 @@ public:
     explicit TFrmFace(QWidget* parent = nullptr);
 
     QLabel* ImageFace = nullptr;
+
+    // The skin picture as a bitmap.
+    QImage Skin() const;
 };

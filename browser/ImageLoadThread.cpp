@@ -3,7 +3,10 @@
 #include "browser/ThumbEntry.h"
 #include "browser/ThumbJobList.h"
 #include "browser/UiHandOver.h"
+#include "drawing/CADFunctions.h"
 #include "platform/ThumbGrid.h"
+
+#include <QScopeGuard>
 
 TImageLoadThread::TImageLoadThread(ThumbGrid& grid, ThumbJobList& jobs, UiHandOver& handOver,
                                    bool createSuspended)
@@ -65,8 +68,19 @@ void TImageLoadThread::LoadNextThumb() {
         }
     }
     // A cell that has left the view before its turn goes back to new, so that it is queued
-    // again when it is painted again. Visible cells keep their placeholder until the preview
-    // reader fills them in.
-    if (!Grid.isCellVisible(*idx))
+    // again when it is painted again. A job for a cell that no longer exists ends here too.
+    if (!Grid.isCellVisible(*idx)) {
         ThumbEntry::setState(Grid, *idx, ThumbEntry::New);
+        return;
+    }
+    if (ThumbEntry::kind(Grid, *idx) == QLatin1String("2"))
+        LoadThumbPreview(*idx, InfoPath(ThumbEntry::info(Grid, *idx)));
+}
+
+void TImageLoadThread::LoadThumbPreview(int idx, const QString& path) {
+    // The cell is finished whatever the file holds: a file without a readable preview keeps
+    // its icon for good. A failure still travels on to the loader, which drops it.
+    const auto finished = qScopeGuard([&] { ThumbEntry::setState(Grid, idx, ThumbEntry::Loaded); });
+    if (LoadDrawingPreview(WorkBitmap, path))
+        Grid.setCellPicture(idx, WorkBitmap.convertToFormat(QImage::Format_RGB888));
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QImage>
+#include <QString>
+
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
@@ -31,13 +34,17 @@ public:
 
 private:
     void Execute();
+    // One step, on the user-interface thread: takes the first job; a visible DWG cell gets
+    // its drawing's preview, a cell scrolled out of view goes back to State 0.
     void LoadNextThumb();
+    void LoadThumbPreview(int idx, const QString& path);
     void Suspend();
     void waitWhileAsleep();
 
     ThumbGrid& Grid;
     ThumbJobList& Jobs;
     UiHandOver& handOver;
+    QImage WorkBitmap; // every preview is read into it; the grid keeps copies
     std::atomic<bool> stopRequested{false};
     std::atomic<bool> finished{false};
     bool suspended = false;

@@ -2,6 +2,7 @@
 
 #include <QMetaObject>
 
+#include <algorithm>
 #include <chrono>
 
 void UiHandOver::runOnUiThread(std::function<void()> step) {
@@ -29,11 +30,14 @@ void UiHandOver::runPending() {
             request = waiting.front();
             waiting.pop_front();
         }
+        const auto started = std::chrono::steady_clock::now();
         try {
             request->step();
         } catch (...) {
             request->failure = std::current_exception();
         }
+        longest = std::max(longest, std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                        std::chrono::steady_clock::now() - started));
         {
             const std::lock_guard guard(mutex);
             request->finished = true;

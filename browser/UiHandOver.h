@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <exception>
@@ -27,6 +28,11 @@ public:
     // Called on the user-interface thread: runs steps as they come until Done is true.
     void serveUntil(const std::atomic<bool>& done);
 
+    // The longest time one step has taken on the user-interface thread since the last reset
+    // (how long the interface can be kept waiting); read on that thread.
+    std::chrono::nanoseconds longestStep() const { return longest; }
+    void resetLongestStep() { longest = {}; }
+
 private:
     struct Request {
         std::function<void()> step;
@@ -37,4 +43,5 @@ private:
     std::mutex mutex;
     std::condition_variable changed;
     std::deque<std::shared_ptr<Request>> waiting;
+    std::chrono::nanoseconds longest{};
 };

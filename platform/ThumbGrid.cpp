@@ -1,9 +1,11 @@
 #include "platform/ThumbGrid.h"
 
+#include <QCursor>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QToolTip>
 
@@ -137,7 +139,7 @@ void ThumbGrid::setCellPicture(int idx, const QImage& picture) {
         stored = stored.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
     pictures_.set(idx, stored);
-    if (lockCount_ == 0 && isCellVisible(idx)) {
+    if (lockCount_ == 0 && !painting_ && isCellVisible(idx)) {
         viewport()->update(cellRect(idx)
                                .translated(-viewPosition())
                                .adjusted(-kOwnerDrawMargin, -kOwnerDrawMargin, kOwnerDrawMargin,
@@ -294,6 +296,7 @@ bool ThumbGrid::viewportEvent(QEvent* event) {
         auto* help = static_cast<QHelpEvent*>(event);
         if (hintsEnabled_ && !hintText_.isEmpty()) {
             QToolTip::showText(help->globalPos(), hintText_, viewport());
+            shownHint_ = hintText_;
         } else {
             QToolTip::hideText();
             event->ignore();
@@ -303,37 +306,81 @@ bool ThumbGrid::viewportEvent(QEvent* event) {
     return QAbstractScrollArea::viewportEvent(event);
 }
 
-void ThumbGrid::paintEvent(QPaintEvent* event) {
-    ++paintCount_;
-    QPainter painter(viewport());
-    const QRect exposed = event->rect();
-    painter.fillRect(exposed, background_);
-    const QPoint origin = viewPosition();
-    const QRect visible = exposed.translated(origin).adjusted(-kOwnerDrawMargin, -kOwnerDrawMargin,
-                                                              kOwnerDrawMargin, kOwnerDrawMargin);
-    const int columns = columnCount();
-    const int pitchY = layout_.thumbHeight + layout_.vertBorder;
-    const int firstRow = std::max(0, (visible.top() - layout_.vertBorder) / pitchY);
-    const int lastRow = (visible.bottom() - layout_.vertBorder) / pitchY;
-    for (int row = firstRow; row <= lastRow; ++row) {
-        for (int column = 0; column < columns; ++column) {
-            const int idx = row * columns + column;
-            if (idx >= cellCount()) {
-                return;
-            }
-            if (layout_.cellRect(idx, columns).intersects(visible)) {
-                paintCell(painter, idx, origin);
-            }
-        }
+void ThumbGrid::setHintText(const QString& text) {
+    if (text != hintText_) {
+        hintText_ = text;
+        updateShownHint();
     }
 }
 
-void ThumbGrid::paintCell(QPainter& painter, int idx, const QPoint& origin) {
+void ThumbGrid::setHintsEnabled(bool on) {
+    if (on != hintsEnabled_) {
+        hintsEnabled_ = on;
+        updateShownHint();
+    }
+}
+
+// A hint of this grid that is showing takes the new text at once, or goes when hints are off.
+void ThumbGrid::updateShownHint() {
+    if (!QToolTip::isVisible() || QToolTip::text() != shownHint_) {
+        return;
+    }
+    if (hintsEnabled_ && !hintText_.isEmpty()) {
+        QToolTip::showText(QCursor::pos(), hintText_, viewport());
+        shownHint_ = hintText_;
+    } else {
+        QToolTip::hideText();
+    }
+}
+
+void ThumbGrid::paintEvent(QPaintEvent* event) {
+    ++paintCount_;
+    prepareSurface();
+    const QRect exposed = event->rect();
+    painting_ = true;
+    const auto painted = qScopeGuard([this] { painting_ = false; });
+    {
+        QPainter painter(&surface_);
+        painter.setClipRect(exposed);
+        painter.fillRect(exposed, background_);
+        ThumbSurface dest{surface_, painter};
+        const QPoint origin = viewPosition();
+        const QRect visible = exposed.translated(origin).adjusted(
+            -kOwnerDrawMargin, -kOwnerDrawMargin, kOwnerDrawMargin, kOwnerDrawMargin);
+        const int columns = columnCount();
+        const int pitchY = layout_.thumbHeight + layout_.vertBorder;
+        const int firstRow = std::max(0, (visible.top() - layout_.vertBorder) / pitchY);
+        const int lastRow = (visible.bottom() - layout_.vertBorder) / pitchY;
+        for (int row = firstRow; row <= lastRow; ++row) {
+            for (int column = 0; column < columns; ++column) {
+                const int idx = row * columns + column;
+                if (idx < cellCount() && layout_.cellRect(idx, columns).intersects(visible)) {
+                    paintCell(dest, idx, origin);
+                }
+            }
+        }
+    }
+    QPainter(viewport()).drawImage(QPoint(0, 0), surface_);
+}
+
+// The surface covers the viewport at the screen's pixel density; it is kept between paints.
+void ThumbGrid::prepareSurface() {
+    const qreal ratio = viewport()->devicePixelRatioF();
+    const QSize pixels = viewport()->size() * ratio;
+    if (surface_.size() != pixels || surface_.devicePixelRatio() != ratio) {
+        surface_ = QImage(pixels, QImage::Format_RGB32);
+        surface_.setDevicePixelRatio(ratio);
+        surface_.fill(background_);
+    }
+}
+
+void ThumbGrid::paintCell(ThumbSurface& dest, int idx, const QPoint& origin) {
+    QPainter& painter = dest.painter;
     const QRect cell = layout_.cellRect(idx, columnCount()).translated(-origin);
     QRect thumbRect(0, 0, layout_.thumbWidth, layout_.thumbHeight);
     if (beforeImageDraw_) {
         painter.save();
-        beforeImageDraw_(idx, cell.left(), cell.top(), painter, thumbRect);
+        beforeImageDraw_(idx, cell.left(), cell.top(), dest, thumbRect);
         painter.restore();
     }
     const QRect area = thumbRect.translated(cell.topLeft());

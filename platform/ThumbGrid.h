@@ -12,6 +12,13 @@
 #include <functional>
 #include <vector>
 
+// The grid's drawing surface while it paints: a picture of the whole visible grid and the
+// painter that draws on it. Owners may read its pixels and paint over them.
+struct ThumbSurface {
+    QImage& image;
+    QPainter& painter;
+};
+
 // A scrolling grid of cells, as many columns as fit. Each cell carries a picture, three
 // text slots and an integer slot. The grid draws no texts, backgrounds or borders of the
 // cells: an owner-draw call made before each picture paints them, and the grid then draws
@@ -28,10 +35,10 @@ class ThumbGrid : public QAbstractScrollArea {
         QColor ThumbnailsBorderColor READ thumbnailsBorderColor WRITE setThumbnailsBorderColor)
     Q_PROPERTY(QColor SelectionColor READ selectionColor WRITE setSelectionColor)
 public:
-    // idx, the cell's top-left corner on the surface, the painter of the surface, and the
-    // picture area relative to the corner: in as (0, 0, ThumbWidth, ThumbHeight), may shrink.
+    // idx, the cell's top-left corner on the surface, the surface, and the picture area
+    // relative to the corner: in as (0, 0, ThumbWidth, ThumbHeight), may shrink.
     using BeforeImageDraw =
-        std::function<void(int idx, int left, int top, QPainter& dest, QRect& thumbRect)>;
+        std::function<void(int idx, int left, int top, ThumbSurface& dest, QRect& thumbRect)>;
 
     explicit ThumbGrid(QWidget* parent = nullptr);
     ~ThumbGrid() override;
@@ -96,10 +103,11 @@ public:
 
     void setBeforeImageDraw(BeforeImageDraw hook) { beforeImageDraw_ = std::move(hook); }
 
-    // The hint shown over the grid; off shows none.
-    void setHintText(const QString& text) { hintText_ = text; }
+    // The hint shown over the grid; off shows none. A hint already showing follows a change
+    // of the text (the owner sets the text of the cell under the mouse as it moves).
+    void setHintText(const QString& text);
     QString hintText() const { return hintText_; }
-    void setHintsEnabled(bool on) { hintsEnabled_ = on; }
+    void setHintsEnabled(bool on);
     bool hintsEnabled() const { return hintsEnabled_; }
 
 signals:
@@ -132,7 +140,9 @@ private:
     void setGeometryValue(int& field, int value, int minimum);
     void relayout();
     void redraw();
-    void paintCell(QPainter& painter, int idx, const QPoint& origin);
+    void prepareSurface();
+    void paintCell(ThumbSurface& dest, int idx, const QPoint& origin);
+    void updateShownHint();
     void clickSelect(int idx, Qt::KeyboardModifiers modifiers);
     void moveCurrent(int idx, Qt::KeyboardModifiers modifiers);
     void selectRange(int from, int to);
@@ -143,12 +153,15 @@ private:
     int current_ = -1;
     int anchor_ = -1;
     int lockCount_ = 0;
+    bool painting_ = false; // pictures set while painting are drawn by that same paint
     int paintCount_ = 0;
     QColor background_ = Qt::white;
     QColor thumbnailsBackground_ = Qt::white;
     QColor thumbnailsBorderColor_ = Qt::black;
     QColor selectionColor_;
     BeforeImageDraw beforeImageDraw_;
+    QImage surface_;
     QString hintText_;
+    QString shownHint_;
     bool hintsEnabled_ = false;
 };

@@ -1,22 +1,25 @@
 #include "viewer/DDVue.h"
 
+#include "cad/DrawingFile.h"
+#include "cad/ReadError.h"
 #include "platform/Colors.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
 #include <cmath>
+#include <new>
 
 namespace {
 
 // How much one notch of the mouse wheel zooms.
 constexpr double kWheelZoomStep = 1.25;
+// Wheel notches further apart than this start a new step for the previous view.
+constexpr qint64 kWheelRunGapMs = 1000;
 // The shortest side, in pixels, of a zoom rectangle; a shorter one is taken for a click.
 constexpr int kMinZoomWindowSide = 3;
-// How many earlier views ViewCommand(CommandPreviousView) can go back to.
-constexpr qsizetype kPreviousViewLimit = 50;
 
 short buttonCode(Qt::MouseButton button) {
     switch (button) {
@@ -34,32 +37,59 @@ short buttonCode(Qt::MouseButton button) {
 DDVue::DDVue(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(&renderJob, &cad::render::RenderJob::rendered, this, &DDVue::takePicture);
+    fitExtents();
 }
 
 bool DDVue::Open(const QString& path) {
     if (fileOpener)
         return fileOpener(path);
-    if (!QFileInfo(path).isFile())
-        lastOpenError = tr("The file does not exist.");
-    else
-        lastOpenError = tr("This build has no drawing engine to read the file.");
-    return false;
-}
-
-bool DDVue::Close() {
-    drawingExtents = QRectF();
-    previousViews.clear();
-    currentView = ViewTransform();
-    currentInteraction = Interaction::None;
-    dragging = false;
-    update();
+    std::shared_ptr<const cad::render::Scene> opened;
+    try {
+        const cad::Drawing drawing = cad::readDrawingFile(QFile::encodeName(path).toStdString());
+        opened = cad::render::Scene::build(drawing);
+    } catch (const cad::ReadError& error) {
+        lastOpenError = QFile::decodeName(QByteArray(error.what()));
+        return false;
+    } catch (const std::bad_alloc&) {
+        lastOpenError = tr("There is not enough memory to open the drawing.");
+        return false;
+    }
+    lastOpenError.clear();
+    showScene(std::move(opened));
     return true;
 }
 
+bool DDVue::Close() {
+    showScene(nullptr);
+    return true;
+}
+
+void DDVue::showScene(std::shared_ptr<const cad::render::Scene> shown) {
+    scene = std::move(shown);
+    renderJob.cancel();
+    renderJob.setScene(scene);
+    picture = QImage();
+    history.clear();
+    currentInteraction = Interaction::None;
+    dragging = false;
+    wheelRun = false;
+    fitExtents();
+}
+
+// The extents of the drawing, or the default area without one, as the view shows them
+// after opening; not a step to go back from.
+void DDVue::fitExtents() {
+    currentView.resize(size());
+    currentView.zoomExtents(scene ? scene->extents() : cad::Box2());
+    showsExtents = true;
+    viewChanged();
+}
+
 void DDVue::ScreenToWorld(double x, double y, double& worldX, double& worldY) const {
-    const QPointF world = currentView.screenToWorld({x, y}, size());
-    worldX = world.x();
-    worldY = world.y();
+    const cad::Vec2 world = currentView.toWorld(QPointF(x, y));
+    worldX = world.x;
+    worldY = world.y;
 }
 
 bool DDVue::ViewCommand(short command) {
@@ -72,10 +102,12 @@ bool DDVue::ViewCommand(short command) {
         return true;
     case CommandPreviousView:
         currentInteraction = Interaction::None;
-        if (previousViews.isEmpty())
+        if (history.empty())
             return false;
-        currentView = previousViews.takeLast();
-        update();
+        currentView = history.pop(currentView);
+        showsExtents = false;
+        wheelRun = false;
+        viewChanged();
         return true;
     default:
         return false;
@@ -84,37 +116,72 @@ bool DDVue::ViewCommand(short command) {
 
 void DDVue::ZoomExtents() {
     currentInteraction = Interaction::None;
-    showView(ViewTransform::fitting(drawingExtents, size()));
+    ViewTransform fitted = currentView;
+    fitted.resize(size());
+    fitted.zoomExtents(scene ? scene->extents() : cad::Box2());
+    showView(fitted);
+    showsExtents = true;
 }
 
 void DDVue::setBackColor(quint32 value) {
-    backColorValue = value;
-    update();
-}
-
-void DDVue::showView(const ViewTransform& view) {
-    if (view == currentView)
+    if (value == backColorValue)
         return;
-    rememberView(currentView);
-    currentView = view;
+    backColorValue = value;
+    // A picture over the old background would show its colour around the drawing.
+    picture = QImage();
+    viewChanged();
+}
+
+QRgb DDVue::backgroundRgb() const {
+    return colorFromValue(backColorValue).rgb();
+}
+
+void DDVue::showView(const ViewTransform& next) {
+    wheelRun = false;
+    if (next == currentView)
+        return;
+    history.push(currentView);
+    currentView = next;
+    showsExtents = false;
+    viewChanged();
+}
+
+// Asks for a picture of the current view and shows the last one meanwhile.
+void DDVue::viewChanged() {
+    if (scene)
+        renderJob.request(currentView, backgroundRgb());
     update();
 }
 
-void DDVue::rememberView(const ViewTransform& view) {
-    previousViews.append(view);
-    if (previousViews.size() > kPreviousViewLimit)
-        previousViews.removeFirst();
+void DDVue::takePicture(const QImage& rendered, const ViewTransform& renderedFor) {
+    picture = rendered;
+    pictureView = renderedFor;
+    update();
 }
 
 void DDVue::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QColor background = colorFromValue(backColorValue);
     painter.fillRect(rect(), background);
+    if (!picture.isNull()) {
+        painter.setTransform(currentView.pictureTransformFrom(pictureView));
+        painter.drawImage(QPointF(0, 0), picture);
+        painter.resetTransform();
+    }
     if (dragging && currentInteraction == Interaction::ZoomWindow) {
         const QColor band = background.lightness() < 128 ? Qt::white : Qt::black;
         painter.setPen(QPen(band, 1, Qt::DashLine));
         painter.drawRect(QRect(dragStart, dragLast).normalized());
     }
+}
+
+void DDVue::resizeEvent(QResizeEvent*) {
+    if (showsExtents) {
+        fitExtents();
+        return;
+    }
+    currentView.resize(size());
+    viewChanged();
 }
 
 void DDVue::mousePressEvent(QMouseEvent* event) {
@@ -134,9 +201,10 @@ void DDVue::mousePressEvent(QMouseEvent* event) {
 
 void DDVue::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    if (dragging && currentInteraction == Interaction::Pan) {
-        currentView = currentView.panned(dragLast, at);
-        update();
+    if (dragging && currentInteraction == Interaction::Pan && at != dragLast) {
+        currentView.pan(QPointF(at - dragLast));
+        showsExtents = false;
+        viewChanged();
     } else if (dragging) {
         update();
     }
@@ -147,10 +215,12 @@ void DDVue::mouseMoveEvent(QMouseEvent* event) {
 void DDVue::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     if (dragging && event->button() == Qt::LeftButton) {
-        if (currentInteraction == Interaction::ZoomWindow)
+        if (currentInteraction == Interaction::ZoomWindow) {
             finishZoomWindow(at);
-        else if (currentView != viewAtDragStart)
-            rememberView(viewAtDragStart);
+        } else if (currentView != viewAtDragStart) {
+            history.push(viewAtDragStart);
+            wheelRun = false;
+        }
         dragging = false;
         currentInteraction = Interaction::None;
         update();
@@ -163,7 +233,9 @@ void DDVue::finishZoomWindow(QPoint releasedAt) {
     const QRectF window = QRectF(QPointF(dragStart), QPointF(releasedAt)).normalized();
     if (window.width() < kMinZoomWindowSide || window.height() < kMinZoomWindowSide)
         return;
-    showView(currentView.zoomedToWindow(window, size()));
+    ViewTransform zoomed = currentView;
+    zoomed.zoomToPixels(window);
+    showView(zoomed);
 }
 
 void DDVue::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -173,10 +245,17 @@ void DDVue::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void DDVue::wheelEvent(QWheelEvent* event) {
     const double notches = event->angleDelta().y() / 120.0;
-    if (notches == 0.0)
-        return;
-    const double factor = std::pow(kWheelZoomStep, notches);
-    currentView = currentView.zoomedAbout(event->position(), factor, size());
-    update();
     event->accept();
+    if (notches != 0.0)
+        zoomByWheel(event->position(), std::pow(kWheelZoomStep, notches));
+}
+
+void DDVue::zoomByWheel(QPointF at, double factor) {
+    if (!wheelRun || sinceLastWheel.elapsed() > kWheelRunGapMs)
+        history.push(currentView);
+    wheelRun = true;
+    sinceLastWheel.start();
+    currentView.zoomAbout(at, factor);
+    showsExtents = false;
+    viewChanged();
 }

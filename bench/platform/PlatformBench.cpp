@@ -117,8 +117,8 @@ void BM_ThumbGridPaint(benchmark::State& state) {
         grid.setCellPicture(grid.appendCell(), previewPicture(i % 64));
     }
     grid.unlockUpdate();
-    grid.setBeforeImageDraw([](int, int left, int top, QPainter& dest, QRect& thumbRect) {
-        dest.drawRect(left - 3, top - 3, thumbRect.width() + 6, thumbRect.height() - 14);
+    grid.setBeforeImageDraw([](int, int left, int top, ThumbSurface& dest, QRect& thumbRect) {
+        dest.painter.drawRect(left - 3, top - 3, thumbRect.width() + 6, thumbRect.height() - 14);
         thumbRect.setBottom(thumbRect.bottom() - 38);
     });
     grid.setViewPosition(0, grid.verticalScrollBar()->maximum() / 2);

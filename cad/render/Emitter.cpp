@@ -44,6 +44,11 @@ void Emitter::segments(std::span<const Vec2> pointPairs, const Pen& pen) {
         recording_.addSegments(pointPairs, pen.ink, pen.source);
 }
 
+void Emitter::bulgePath(std::span<const Vec2> vertexBulgePairs, bool closed, const Pen& pen) {
+    if (accept())
+        recording_.addBulgePath(vertexBulgePairs, closed, pen.ink, pen.source);
+}
+
 void Emitter::polygon(std::span<const std::vector<Vec2>> rings, bool winding, Ink ink,
                       std::uint32_t source) {
     if (accept())

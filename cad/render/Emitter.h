@@ -29,6 +29,8 @@ public:
     void ellipseArc(const Vec2& centre, const Vec2& u, const Vec2& v, double t0, double t1,
                     const Pen& pen);
     void segments(std::span<const Vec2> pointPairs, const Pen& pen);
+    // A continuous polyline whose arcs are kept as arcs (Recording::addBulgePath).
+    void bulgePath(std::span<const Vec2> vertexBulgePairs, bool closed, const Pen& pen);
     void polygon(std::span<const std::vector<Vec2>> rings, bool winding, Ink ink,
                  std::uint32_t source);
     void text(TextRun run, const Box2& box, const Pen& pen);

@@ -32,6 +32,43 @@ std::vector<Vec2> projected(const Affine2& m, std::span<const Vec3> points) {
     return out;
 }
 
+// Bulges beyond this are near-full circles on a tiny chord; they are flattened
+// in advance like arcs under other maps.
+constexpr double kMaxKeptBulge = 1e3;
+
+// Whether the map keeps circles circles: a rotation with a uniform scale,
+// perhaps mirrored.
+bool keepsCircles(const Affine2& m) {
+    const double tolerance = 1e-9 * (std::abs(m.a) + std::abs(m.b) + std::abs(m.c) + std::abs(m.d));
+    const bool turned = std::abs(m.a - m.d) <= tolerance && std::abs(m.b + m.c) <= tolerance;
+    const bool mirrored = std::abs(m.a + m.d) <= tolerance && std::abs(m.b - m.c) <= tolerance;
+    return (turned || mirrored) && m.determinant() != 0;
+}
+
+// The vertices and bulges of a continuous polyline in the world, laid out as a
+// BulgePath primitive holds them; empty when it has no arcs or they would not
+// stay circle arcs.
+std::vector<Vec2> keptArcs(std::span<const PolyVertex> vertices, const Affine2& frame,
+                           const Pen& pen) {
+    bool anyArc = false;
+    for (const PolyVertex& v : vertices) {
+        if (!std::isfinite(v.bulge) || std::abs(v.bulge) > kMaxKeptBulge)
+            return {};
+        anyArc = anyArc || v.bulge != 0;
+    }
+    if (!anyArc || !pen.dashes.elements().empty() || !keepsCircles(frame))
+        return {};
+    // A mirror turns every arc the other way.
+    const double sense = frame.mirrors() ? -1 : 1;
+    std::vector<Vec2> pairs;
+    pairs.reserve(2 * vertices.size());
+    for (const PolyVertex& v : vertices) {
+        pairs.push_back(frame.map(xy(v.position)));
+        pairs.push_back({sense * v.bulge, 0});
+    }
+    return pairs;
+}
+
 } // namespace
 
 void FrontEnd::drawEntity(const Line& e, const Context& ctx) {
@@ -101,6 +138,10 @@ void FrontEnd::drawPolylineVertices(std::span<const PolyVertex> vertices, bool c
         emitter_.polygon(rings, true, pen.ink, pen.source);
         if (!bands.thinSegments.empty())
             emitter_.segments(mapped(frame, bands.thinSegments), pen);
+        return;
+    }
+    if (const std::vector<Vec2> arcs = keptArcs(vertices, frame, pen); !arcs.empty()) {
+        emitter_.bulgePath(arcs, closed, pen);
         return;
     }
     std::vector<Vec2> points{xy(vertices[0].position)};

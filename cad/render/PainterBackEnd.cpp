@@ -23,6 +23,10 @@ constexpr double kGuard = 4;
 // Texts smaller than this (capital height in pixels) are drawn as a line.
 constexpr double kSmallestText = 2.5;
 constexpr int kMaxArcSegments = 4096;
+// How far, in pixels, the chords that draw a curve may stray from it.
+constexpr double kArcTolerance = 0.25;
+// The shortest chord, in pixels, worth drawing on a curve.
+constexpr double kShortestChord = 2;
 
 bool meets(const Box2& a, const Box2& b) {
     return a.minX <= b.maxX && b.minX <= a.maxX && a.minY <= b.maxY && b.minY <= a.maxY;
@@ -110,6 +114,8 @@ private:
         case PrimitiveKind::Polyline:
         case PrimitiveKind::Segments:
             return drawStrokes(prim, box);
+        case PrimitiveKind::BulgePath:
+            return drawBulgePath(prim, box);
         case PrimitiveKind::Polygon:
             return drawPolygon(prim, box);
         case PrimitiveKind::EllipseArc:
@@ -175,6 +181,64 @@ private:
         return std::max<std::size_t>(1, count / std::size_t(4 * pixels + 4));
     }
 
+    void drawBulgePath(const Primitive& prim, const Box2& box) {
+        const auto pairs = rec_.pointsOf(prim);
+        const std::size_t vertices = pairs.size() / 2;
+        const QRgb color = rgb(prim.ink);
+        const bool clip = needsClip(box);
+        const std::size_t segments = prim.closed ? vertices : vertices - 1;
+        for (std::size_t i = 0; i < segments; ++i) {
+            const Vec2 p0 = toPixel_.map(pairs[2 * i]);
+            const Vec2 p1 = toPixel_.map(pairs[2 * ((i + 1) % vertices)]);
+            // Pixel y runs down: the arc turns the other way on screen.
+            const double bulge = -pairs[2 * i + 1].x;
+            if (bulge == 0 || (p0.x == p1.x && p0.y == p1.y))
+                stroke(color, p0, p1, clip);
+            else
+                strokeBulge(color, p0, p1, bulge, clip);
+        }
+    }
+
+    // The arc from p0 to p1 (pixels) in as many chords as its size on screen
+    // needs. Square roots only: the turn by a quarter of the sweep (4 atan
+    // bulge) has cosine 1 / sqrt(1 + bulge^2), and halving it is half-angle
+    // arithmetic. A million small arcs make trigonometry the main cost here.
+    void strokeBulge(QRgb color, const Vec2& p0, const Vec2& p1, double bulge, bool clip) {
+        const double dx = p1.x - p0.x, dy = p1.y - p0.y;
+        const double chord = std::sqrt(dx * dx + dy * dy);
+        const double toCentre = (1 - bulge * bulge) / (4 * bulge); // in chords, to the left
+        const Vec2 centre{(p0.x + p1.x) / 2 - dy * toCentre, (p0.y + p1.y) / 2 + dx * toCentre};
+        const double radius = chord * (1 + bulge * bulge) / (4 * std::abs(bulge));
+        if (chord < kShortestChord && std::abs(bulge) <= 1)
+            return stroke(color, p0, p1, clip); // at most half a circle on a pixel or two
+        // The turn of each chord: a half of the sweep when that is at most a
+        // half circle, else a quarter.
+        const double b2 = bulge * bulge;
+        const bool halves = std::abs(bulge) <= 1;
+        double cs = halves ? (1 - b2) / (1 + b2) : 1 / std::sqrt(1 + b2);
+        double sn = halves ? 2 * bulge / (1 + b2) : bulge * cs;
+        int n = halves ? 2 : 4;
+        // The chord of a turn t strays radius (1 - cos(t / 2)) from the arc and
+        // is 2 radius sin(t / 2) long; halving the turn as long as both say so.
+        for (double half = std::sqrt((1 + cs) / 2);
+             n < kMaxArcSegments && radius * (1 - half) > kArcTolerance &&
+             radius * std::sqrt(2 * (1 - half)) > kShortestChord;
+             half = std::sqrt((1 + cs) / 2)) {
+            sn /= 2 * half;
+            cs = half;
+            n *= 2;
+        }
+        Vec2 arm{p0.x - centre.x, p0.y - centre.y};
+        Vec2 prev = p0;
+        for (int i = 1; i < n; ++i) {
+            arm = {arm.x * cs - arm.y * sn, arm.x * sn + arm.y * cs};
+            const Vec2 cur{centre.x + arm.x, centre.y + arm.y};
+            stroke(color, prev, cur, clip);
+            prev = cur;
+        }
+        stroke(color, prev, p1, clip); // exactly, so that the next segment joins
+    }
+
     void drawPolygon(const Primitive& prim, const Box2& box) {
         batch_.flush();
         const auto pts = rec_.pointsOf(prim);
@@ -199,13 +263,24 @@ private:
     }
 
     // Segments for an arc of `sweep` radians at `radius` pixels, each short
-    // enough that the chord strays less than a quarter pixel from the curve.
+    // enough that the chord strays at most kArcTolerance from the curve (a
+    // turn t strays radius (1 - cos(t / 2)), a little less than radius t^2 / 8)
+    // but no shorter than kShortestChord: finer steps than that on a small
+    // arc only draw the same pixels again.
     static int arcSegments(double radius, double sweep) {
-        if (radius <= 0.5)
-            return 4;
-        const double step = 2 * std::acos(std::max(0.0, 1 - 0.25 / radius));
-        const double n = std::ceil(std::abs(sweep) / std::max(step, 1e-6));
-        return int(std::clamp(n, 4.0, double(kMaxArcSegments)));
+        const double turn = std::abs(sweep);
+        const double bySag = std::ceil(turn / std::sqrt(8 * kArcTolerance / radius));
+        const double byLength = std::ceil(radius * turn / kShortestChord);
+        const double n = std::min(bySag, byLength);
+        return std::isfinite(n) ? int(std::clamp(n, 3.0, double(kMaxArcSegments))) : 3;
+    }
+
+    // Whether centre + u cos t + v sin t over the sweep is a whole circle.
+    static bool isCircle(const Vec2& u, const Vec2& v, double sweep) {
+        const double uu = u.x * u.x + u.y * u.y, vv = v.x * v.x + v.y * v.y;
+        const double uv = u.x * v.x + u.y * v.y;
+        return sweep >= kTwoPi * (1 - 1e-9) && std::abs(uu - vv) <= 1e-9 * uu &&
+               std::abs(uv) <= 1e-9 * uu;
     }
 
     void drawArc(const Primitive& prim, const Box2& box) {
@@ -213,11 +288,13 @@ private:
         const Vec2 c = d[0], u = d[1], v = d[2];
         const double t0 = d[3].x, t1 = d[3].y;
         const double radius = std::max(std::hypot(u.x, u.y), std::hypot(v.x, v.y)) * view_.scale();
-        const int n = arcSegments(radius, t1 - t0);
         const QRgb color = rgb(prim.ink);
-        const bool clip = needsClip(box);
         // In pixels: centre + u cos t + v sin t, the angle advanced by rotation.
         const Vec2 cp = toPixel_.map(c), up = toPixel_.mapVector(u), vp = toPixel_.mapVector(v);
+        if (isCircle(up, vp, t1 - t0) && batch_.circle(color, qpoint(cp), radius))
+            return;
+        const int n = arcSegments(radius, t1 - t0);
+        const bool clip = needsClip(box);
         const double step = (t1 - t0) / n;
         const double cs1 = std::cos(step), sn1 = std::sin(step);
         double cs = std::cos(t0), sn = std::sin(t0);

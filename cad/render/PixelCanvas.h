@@ -21,9 +21,20 @@ public:
 
     void line(QRgb color, const QPointF& a, const QPointF& b) override;
     void dot(QRgb color, const QPointF& at) override;
+    // Small circles pixel by pixel (midpoint algorithm about the centre's
+    // pixel, radius rounded): one call instead of a handful of chords.
+    bool circle(QRgb color, const QPointF& centre, double radius) override;
     void flush() override {}
 
+    // Circles larger than this, in pixels, are drawn as chords.
+    static constexpr double kMaxCircleRadius = 64;
+
 private:
+    void plot(QRgb color, int x, int y) {
+        if (unsigned(x) < unsigned(width_) && unsigned(y) < unsigned(height_))
+            bits_[std::size_t(y) * stride_ + std::size_t(x)] = color;
+    }
+
     std::uint32_t* bits_;
     std::size_t stride_; // in pixels
     int width_;

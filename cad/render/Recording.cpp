@@ -1,5 +1,7 @@
 #include "cad/render/Recording.h"
 
+#include "cad/render/Curves.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -72,6 +74,18 @@ void Recording::addSegments(std::span<const Vec2> pointPairs, Ink ink, std::uint
     p.count = std::uint32_t(n);
 }
 
+void Recording::addBulgePath(std::span<const Vec2> vertexBulgePairs, bool closed, Ink ink,
+                             std::uint32_t source) {
+    const std::size_t n = vertexBulgePairs.size() & ~std::size_t(1);
+    if (n == 0 || !allFinite(vertexBulgePairs.first(n)))
+        return;
+    const auto pairs = vertexBulgePairs.first(n);
+    Primitive& p = push(PrimitiveKind::BulgePath, ink, source, bulgePathBox(pairs, closed));
+    p.closed = closed;
+    p.first = appendPoints(pairs);
+    p.count = std::uint32_t(n);
+}
+
 void Recording::addPolygon(std::span<const std::vector<Vec2>> rings, bool winding, Ink ink,
                            std::uint32_t source) {
     std::vector<const std::vector<Vec2>*> kept;
@@ -140,6 +154,26 @@ void Recording::addInfiniteLine(const Vec2& base, const Vec2& direction, bool ra
     Primitive& p = push(ray ? PrimitiveKind::Ray : PrimitiveKind::XLine, ink, source, box);
     p.first = appendPoints(data);
     p.count = 2;
+}
+
+Box2 bulgePathBox(std::span<const Vec2> pairs, bool closed) {
+    Box2 box;
+    const std::size_t vertices = pairs.size() / 2;
+    for (std::size_t i = 0; i < vertices; ++i)
+        box.add(pairs[2 * i]);
+    const std::size_t segments = closed ? vertices : vertices - 1;
+    for (std::size_t i = 0; i < segments; ++i) {
+        const Vec2& p0 = pairs[2 * i];
+        const Vec2& p1 = pairs[2 * ((i + 1) % vertices)];
+        const double bulge = pairs[2 * i + 1].x;
+        if (bulge == 0 || (p0.x == p1.x && p0.y == p1.y))
+            continue;
+        const BulgeArc arc = bulgeArc(p0, p1, bulge);
+        const double t0 = std::min(arc.startAngle, arc.startAngle + arc.sweep);
+        const double t1 = std::max(arc.startAngle, arc.startAngle + arc.sweep);
+        box.add(ellipseArcBox(arc.centre, {arc.radius, 0}, {0, arc.radius}, t0, t1));
+    }
+    return box;
 }
 
 Box2 ellipseArcBox(const Vec2& c, const Vec2& u, const Vec2& v, double t0, double t1) {

@@ -17,6 +17,8 @@ namespace cad::render {
 
 enum class PrimitiveKind : std::uint8_t {
     Polyline,   // points in order; `closed` joins the last to the first
+    BulgePath,  // pairs of points: a vertex, then (bulge of the segment to the next vertex, 0);
+                // `closed` adds the segment from the last vertex back to the first
     Segments,   // independent segments: points two by two (a zero-length one is a dot)
     Polygon,    // filled, even-odd: rings of Recording::ringSizes from `aux`
     EllipseArc, // points: centre, u, v, (t0, t1): centre + u cos t + v sin t
@@ -51,6 +53,10 @@ class Recording {
 public:
     void addPolyline(std::span<const Vec2> points, bool closed, Ink ink, std::uint32_t source);
     void addSegments(std::span<const Vec2> pointPairs, Ink ink, std::uint32_t source);
+    // Polyline vertices with the bulges of their segments, as BulgePath holds them;
+    // the arcs stay arcs until drawn, flattened for the zoom of the view.
+    void addBulgePath(std::span<const Vec2> vertexBulgePairs, bool closed, Ink ink,
+                      std::uint32_t source);
     // Rings are closed implicitly; empty and degenerate rings are left out.
     void addPolygon(std::span<const std::vector<Vec2>> rings, bool winding, Ink ink,
                     std::uint32_t source);
@@ -91,6 +97,9 @@ private:
     std::vector<TextRun> texts_;
     Box2 bounds_;
 };
+
+// The box of a polyline with bulges, in BulgePath's layout.
+Box2 bulgePathBox(std::span<const Vec2> vertexBulgePairs, bool closed);
 
 // The box of an ellipse arc centre + u cos t + v sin t, t0 <= t <= t1.
 Box2 ellipseArcBox(const Vec2& centre, const Vec2& u, const Vec2& v, double t0, double t1);

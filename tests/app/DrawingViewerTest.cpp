@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QTimer>
 
+#include <set>
+
 namespace {
 
 // Counts how often a widget was shown.
@@ -108,6 +110,21 @@ TEST_F(DrawingViewer, ARefusedExtensionIsReportedAtOnceWithoutTheNotice) {
     EXPECT_EQ(contextMenuEntriesEnabled(), std::vector<bool>(5, false));
 }
 
+TEST_F(DrawingViewer, TheNoticeStaysNearThePanesCentreWhenTheWindowResizes) {
+    const QWidget& notice = *window->RzPanelWaite;
+    const QWidget& pane = *notice.parentWidget();
+    std::set<int> paneWidths;
+    for (const QSize grow : {QSize(0, 0), QSize(301, 120), QSize(-80, -40)}) {
+        window->resize(window->size() + grow);
+        paneWidths.insert(pane.width());
+        EXPECT_EQ(notice.size(), QSize(185, 41));
+        EXPECT_EQ(notice.y(), 44);
+        EXPECT_LE(std::abs(notice.geometry().center().x() - pane.rect().center().x()), 1)
+            << "pane width " << pane.width();
+    }
+    EXPECT_EQ(paneWidths.size(), 3u) << "the pane did not follow the window";
+}
+
 TEST_F(DrawingViewer, TheEnglishMessageWhenTheTextsAreEnglish) {
     ChineseUI = false;
     window->OpenDrawing("/drawings/a.pdf");
@@ -179,7 +196,7 @@ TEST_F(DrawingViewer, ARightPressEndsTheModeBeforeTheContextMenuOpens) {
     QTest::mouseRelease(&view(), Qt::RightButton, {}, {60, 60});
     EXPECT_FALSE(window->Timer1->isActive());
 
-    const ViewTransform before = view().view();
+    const DDVue::ViewTransform before = view().view();
     drag({50, 50}, {150, 100});
     EXPECT_EQ(view().view(), before) << "the drag after a right click panned";
 }

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
 
@@ -13,9 +14,12 @@
 
 namespace {
 
-// Presses the dialog's Save button (QFileDialog keeps accept() for itself).
-void acceptDialog(QFileDialog& dialog) {
-    static_cast<QDialog&>(dialog).accept();
+// Types the name into the dialog's file name field and presses Save, as a user does.
+void typeNameAndSave(QFileDialog& dialog, const QString& name) {
+    auto* nameField = dialog.findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(nameField, nullptr);
+    nameField->setText(name);
+    QMetaObject::invokeMethod(&dialog, "accept");
 }
 
 class SaveView : public DrawingViewerFixture {
@@ -38,10 +42,7 @@ protected:
     }
 
     void saveAs(QAction* entry, const QString& path) {
-        saveWith(entry, [&](QFileDialog& dialog) {
-            dialog.selectFile(path);
-            acceptDialog(dialog);
-        });
+        saveWith(entry, [&](QFileDialog& dialog) { typeNameAndSave(dialog, path); });
     }
 
     QSize viewPixels() { return view().size() * view().devicePixelRatio(); }
@@ -62,8 +63,7 @@ TEST_F(SaveView, TheJpegIsBaselineColourAtQuality90AndTheViewsSize) {
         EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("jpg"));
         EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
         EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
-        dialog.selectFile(path);
-        acceptDialog(dialog);
+        typeNameAndSave(dialog, path);
     });
     const QByteArray bytes = contents(path);
     const JpegHeader header = ReadJpegHeader(bytes);
@@ -74,6 +74,37 @@ TEST_F(SaveView, TheJpegIsBaselineColourAtQuality90AndTheViewsSize) {
     EXPECT_EQ(header.quantisation, StandardQuantisation(90));
     const QImage decoded = QImage::fromData(bytes, "JPG");
     EXPECT_GT(decoded.pixelColor(decoded.width() / 2, decoded.height() / 2).red(), 230);
+}
+
+TEST_F(SaveView, TheBmpHasTheViewsSizeAlsoAfterAResize) {
+    const QString typed = filesFolder() + "plan view";
+    saveAs(window->PM_SaveBMP, typed);
+    const QImage first(typed + ".bmp");
+    ASSERT_FALSE(first.isNull()) << "the default extension was not added";
+    EXPECT_EQ(first.size(), viewPixels());
+
+    window->resize(window->size() + QSize(120, 60));
+    QCoreApplication::processEvents();
+    const QString second = filesFolder() + "larger.bmp";
+    saveAs(window->PM_SaveBMP, second);
+    EXPECT_EQ(QImage(second).size(), viewPixels());
+    EXPECT_NE(QImage(second).size(), first.size());
+}
+
+TEST_F(SaveView, TheLastNameIsOfferedAgainAndCancellingSavesNothing) {
+    const QString path = filesFolder() + "first.jpg";
+    saveAs(window->PM_SaveJPG, path);
+    ASSERT_EQ(savedFiles(), QStringList{"first.jpg"});
+    QFile::remove(path);
+
+    QStringList offered;
+    saveWith(window->PM_SaveJPG, [&](QFileDialog& dialog) {
+        offered = dialog.selectedFiles();
+        dialog.reject();
+    });
+    EXPECT_EQ(offered, QStringList{path});
+    EXPECT_TRUE(savedFiles().isEmpty());
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(SaveView, AFailedWriteIsReportedAndLeavesNoFileBehind) {

@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -150,12 +151,12 @@ TEST_F(ThumbGridTest, ThePictureIsDrawnCentredInTheAreaTheOwnerLeaves) {
     fill(1);
     grid.setCellPicture(0, solid(80, 100, Qt::blue));
     std::vector<QPoint> corners;
-    grid.setBeforeImageDraw([&](int idx, int left, int top, QPainter& dest, QRect& thumbRect) {
+    grid.setBeforeImageDraw([&](int idx, int left, int top, ThumbSurface& dest, QRect& thumbRect) {
         EXPECT_EQ(idx, 0);
         EXPECT_EQ(thumbRect, QRect(0, 0, 80, 100));
         corners.push_back({left, top});
-        dest.fillRect(QRect(left, top, 80, 100), Qt::green); // the owner's cell background
-        thumbRect = QRect(0, 0, 80, 60);                     // leaves room for texts below
+        dest.painter.fillRect(QRect(left, top, 80, 100), Qt::green); // the owner's background
+        thumbRect = QRect(0, 0, 80, 60);                             // leaves room for texts below
     });
     const QImage image = render();
     ASSERT_FALSE(corners.empty());
@@ -166,6 +167,49 @@ TEST_F(ThumbGridTest, ThePictureIsDrawnCentredInTheAreaTheOwnerLeaves) {
     EXPECT_EQ(image.pixelColor(12 + 10, 12 + 30), QColor(Qt::green));
     EXPECT_EQ(image.pixelColor(12 + 40, 12 + 80), QColor(Qt::green));
     EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::white)); // the grid's own background
+}
+
+TEST_F(ThumbGridTest, TheOwnerReadsTheSurfaceAsPaintedSoFar) {
+    grid.setBackground(Qt::yellow);
+    fill(2);
+    std::vector<QColor> seen;
+    grid.setBeforeImageDraw([&](int idx, int left, int top, ThumbSurface& dest, QRect&) {
+        // The spacing left of each cell: the background, or what cell 0's owner put there.
+        seen.push_back(dest.image.pixelColor(left - 10, top + 50));
+        if (idx == 0) {
+            dest.painter.fillRect(QRect(left + 81, top, 4, 100), Qt::red);
+        }
+    });
+    render();
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0], QColor(Qt::yellow));
+    EXPECT_EQ(seen[1], QColor(Qt::red));
+}
+
+TEST_F(ThumbGridTest, FocusChangesRedrawTheCells) {
+    fill(1);
+    bool focusedWhenPainted = false;
+    grid.setBeforeImageDraw(
+        [&](int, int, int, ThumbSurface&, QRect&) { focusedWhenPainted = grid.hasFocus(); });
+    grid.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+    grid.setFocus();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return focusedWhenPainted; }));
+    grid.clearFocus();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !focusedWhenPainted; }));
+}
+
+TEST_F(ThumbGridTest, TheMouseWheelScrollsByRows) {
+    fill(30); // 10 rows
+    QWheelEvent down(QPointF(50, 50), grid.viewport()->mapToGlobal(QPointF(50, 50)), QPoint(),
+                     QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(grid.viewport(), &down);
+    const int afterOneNotch = grid.viewPosition().y();
+    EXPECT_GT(afterOneNotch, 0);
+    QWheelEvent up(QPointF(50, 50), grid.viewport()->mapToGlobal(QPointF(50, 50)), QPoint(),
+                   QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(grid.viewport(), &up);
+    EXPECT_EQ(grid.viewPosition().y(), 0);
 }
 
 TEST_F(ThumbGridTest, SelectedCellsAreMarkedAroundThePictureArea) {
@@ -303,9 +347,14 @@ TEST_F(ThumbGridTest, HintsShowTheTextOnlyWhileSwitchedOn) {
     EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_EQ(QToolTip::text(), "plan.dwg\r\n Size: 58 KB");
 
-    grid.setHintsEnabled(false);
-    askForHint();
+    // Moving to another cell changes the text of the hint already showing.
+    grid.setHintText("flange.dwg");
+    EXPECT_EQ(QToolTip::text(), "flange.dwg");
+
+    grid.setHintsEnabled(false); // over empty space: the showing hint goes
     EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
+    askForHint();
+    EXPECT_FALSE(QToolTip::isVisible());
 }
 
 TEST_F(ThumbGridTest, ManyPicturesKeepOnlyAFewDecoded) {

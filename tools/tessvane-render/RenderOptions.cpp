@@ -1,6 +1,9 @@
 #include "RenderOptions.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
+#include <filesystem>
 
 namespace {
 
@@ -17,6 +20,17 @@ bool parseSize(const std::string& text, int& width, int& height) {
 }
 
 } // namespace
+
+std::string pictureFormatOf(const std::string& output) {
+    std::string ext = std::filesystem::path(output).extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    if (ext == ".png")
+        return "png";
+    if (ext == ".jpg" || ext == ".jpeg")
+        return "jpeg";
+    return {};
+}
 
 std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& arguments,
                                                 std::string& error) {
@@ -48,6 +62,10 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
     if (!options.stats && files.size() == 2) {
         options.input = files[0];
         options.output = files[1];
+        if (pictureFormatOf(options.output).empty()) {
+            error = "OUT must name a .png, .jpg or .jpeg picture";
+            return std::nullopt;
+        }
         return options;
     }
     error = "wrong number of files";

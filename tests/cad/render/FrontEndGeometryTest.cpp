@@ -261,13 +261,21 @@ TEST(Polylines, WidthsBecomeFilledBandsAndBulgesArcs) {
     EXPECT_NEAR(band.minY, -1, 1e-12);
     EXPECT_NEAR(band.maxY, 1, 1e-12);
     EXPECT_NEAR(band.width(), 10, 1e-12);
-    const auto paths = primitivesOf(*scene, PrimitiveKind::Polyline);
+    // The arc stays an arc: its vertices and bulges, boxed as the half circle.
+    EXPECT_TRUE(primitivesOf(*scene, PrimitiveKind::Polyline).empty());
+    const auto paths = primitivesOf(*scene, PrimitiveKind::BulgePath);
     ASSERT_EQ(paths.size(), 1u);
     const auto pts = scene->recording().pointsOf(*paths[0]);
-    ASSERT_GT(pts.size(), 8u);
-    for (const Vec2& p : pts)
-        EXPECT_NEAR(std::hypot(p.x - 1, p.y), 1, 1e-9);
-    EXPECT_NEAR(scene->extents().minY, -1, 1e-9); // the half circle runs below
+    ASSERT_EQ(pts.size(), 4u);
+    EXPECT_EQ(pts[0], (Vec2{0, 0}));
+    EXPECT_EQ(pts[1].x, 1); // the bulge
+    EXPECT_EQ(pts[2], (Vec2{2, 0}));
+    const Box2& arcBox =
+        scene->recording().boxes()[paths[0] - scene->recording().primitives().data()];
+    EXPECT_NEAR(arcBox.minY, -1, 1e-9); // the half circle runs below
+    EXPECT_NEAR(arcBox.maxY, 0, 1e-9);
+    EXPECT_NEAR(arcBox.width(), 2, 1e-9);
+    EXPECT_NEAR(scene->extents().minY, -1, 1e-9);
 }
 
 } // namespace

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
+
 namespace cad::render {
 namespace {
 
@@ -13,6 +16,7 @@ using namespace test;
 
 constexpr QRgb kBlack = 0xFF000000;
 constexpr QRgb kWhite = 0xFFFFFFFF;
+constexpr double kPi = std::numbers::pi;
 
 // A 200 x 100 view at one pixel per unit with world (0, 0) at pixel (0, 100):
 // world x is pixel x, world y is 100 minus pixel y.
@@ -230,6 +234,99 @@ TEST(Painting, ZoomedFarInLinesStayStraightAndClipped) {
     const QImage image = paint(drawing, kBlack, view);
     EXPECT_EQ(image.pixel(100, 50), kWhite);
     EXPECT_EQ(countNot(image, kBlack), 200);
+}
+
+// Whether a pixel of the picture within one pixel of the world point is not
+// the background.
+bool litNear(const QImage& image, const ViewTransform& view, Vec2 world) {
+    const QPointF at = view.toPixel(world);
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QPoint p(int(at.x()) + dx, int(at.y()) + dy);
+            if (image.valid(p) && image.pixel(p) != kBlack)
+                return true;
+        }
+    return false;
+}
+
+TEST(Painting, PolylineArcsFollowTheirCircles) {
+    const struct {
+        const char* name;
+        Vec2 from, to; // in the polyline's own coordinates
+        double bulge;
+        bool upsideDown; // extrusion (0, 0, -1): x runs the other way
+        Vec2 centre;     // of the arc in the world
+        double startAngle, sweep;
+    } cases[] = {
+        {"half, clockwise", {60, 20}, {140, 20}, -1, false, {100, 20}, kPi, -kPi},
+        {"quarter", {140, 20}, {100, 60}, std::tan(kPi / 8), false, {100, 20}, 0, kPi / 2},
+        {"three quarters",
+         {140, 50},
+         {100, 10},
+         std::tan(3 * kPi / 8),
+         false,
+         {100, 50},
+         0,
+         3 * kPi / 2},
+        {"half, seen from below", {-60, 20}, {-140, 20}, 1, true, {100, 20}, 0, kPi},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Drawing drawing = makeDrawing([&](DrawingBuilder& b) {
+            auto& pool = b.drawing().polyVertices;
+            LwPolyline arc;
+            arc.vertices = {std::uint32_t(pool.size()), 2};
+            pool.push_back({{c.from.x, c.from.y, 0}, 0, 0, c.bulge});
+            pool.push_back({{c.to.x, c.to.y, 0}, 0, 0, 0});
+            arc.props.color = Color::fromIndex(7);
+            if (c.upsideDown) {
+                arc.props.extrusion = std::uint32_t(b.drawing().extrusions.size());
+                b.drawing().extrusions.push_back({0, 0, -1});
+            }
+            b.add(arc);
+        });
+        const QImage image = paint(drawing, kBlack);
+        const double radius = 40;
+        for (int i = 1; i < 24; ++i) {
+            const double a = c.startAngle + c.sweep * i / 24;
+            EXPECT_TRUE(
+                litNear(image, unitView(),
+                        {c.centre.x + radius * std::cos(a), c.centre.y + radius * std::sin(a)}))
+                << "angle " << a;
+        }
+        // The middle of the part of the circle the arc leaves out stays dark.
+        const double gap =
+            c.startAngle + c.sweep + (2 * kPi - std::abs(c.sweep)) / 2 * (c.sweep > 0 ? 1 : -1);
+        EXPECT_FALSE(
+            litNear(image, unitView(),
+                    {c.centre.x + radius * std::cos(gap), c.centre.y + radius * std::sin(gap)}));
+        EXPECT_FALSE(litNear(image, unitView(), c.centre));
+        const double arcLength = radius * std::abs(c.sweep);
+        EXPECT_NEAR(countNot(image, kBlack), arcLength, arcLength * 0.3);
+    }
+}
+
+TEST(Painting, SmallCirclesAreRoundAndWhole) {
+    for (const double radius : {1.6, 4.0, 12.3, 30.0, 90.0}) {
+        SCOPED_TRACE(radius);
+        const Drawing drawing = makeDrawing([&](DrawingBuilder& b) {
+            Circle c;
+            c.center = {100.5, 50.5, 0};
+            c.radius = radius;
+            c.props.color = Color::fromIndex(7);
+            b.add(c);
+        });
+        const ViewTransform view(QSize(200, 200), {100.5, 50.5}, 1);
+        const QImage image = paint(drawing, kBlack, view);
+        for (int i = 0; i < 36; ++i) {
+            const double a = 2 * kPi * i / 36;
+            EXPECT_TRUE(
+                litNear(image, view, {100.5 + radius * std::cos(a), 50.5 + radius * std::sin(a)}))
+                << "angle " << a;
+        }
+        EXPECT_FALSE(litNear(image, view, {100.5 + radius / 2, 50.5}));
+        EXPECT_NEAR(countNot(image, kBlack), 2 * kPi * radius, 2 * kPi * radius * 0.3 + 4);
+    }
 }
 
 TEST(Painting, SubPixelEntitiesBecomeDots) {
