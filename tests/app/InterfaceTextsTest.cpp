@@ -110,4 +110,42 @@ TEST_F(InterfaceTexts, OptionsEntryChangesTheWindowLive) {
     EXPECT_TRUE(readIni().contains("ThumbBorderType=3\r\n"));
 }
 
+// The program's two messages, in the language of the run: a drawing that cannot be opened
+// (named on the command line) and a folder of the grid that is gone.
+TEST_F(InterfaceTexts, MessagesComeInTheLanguageOfTheRun) {
+    const struct {
+        bool chinese;
+        const char* cannotOpenCaption;
+        const char* cannotOpen;
+        const char* missingCaption;
+        const char* missing;
+    } languages[] = {
+        {true, "提示", "文件无法打开。", "警告", "路径不存在！"},
+        {false, "Information", "Can not open this file.", "Warning", "Path not find!"},
+    };
+    for (const auto& language : languages) {
+        const QString folder = filesFolder() + (language.chinese ? "zh/" : "en/");
+        makeFile(folder + "gone/x.dwg");
+        makeFile(folder + "plan.dwg");
+        writeIni(("[NORMAL]\r\nViewType=2\r\nPath=" + folder + "\r\n").toUtf8());
+        messages.clear();
+        start({folder + "plan.dwg"}, language.chinese);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].caption, QString::fromUtf8(language.cannotOpenCaption));
+        EXPECT_TRUE(messages[0].text.endsWith(QString::fromUtf8(language.cannotOpen)))
+            << messages[0].text.toStdString();
+
+        ASSERT_TRUE(QDir(folder + "gone").removeRecursively());
+        ThumbGrid& grid = *window->ShellThumbFiles;
+        const QPoint cell = grid.cellRect(0).center() - grid.viewPosition();
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell);
+        QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, cell);
+        ASSERT_EQ(messages.size(), 2u);
+        EXPECT_EQ(messages[1].caption, QString::fromUtf8(language.missingCaption));
+        EXPECT_TRUE(messages[1].text.endsWith(QString::fromUtf8(language.missing)))
+            << messages[1].text.toStdString();
+        stop();
+    }
+}
+
 } // namespace

@@ -62,8 +62,9 @@ protected:
 
     // Creates the window (its creation reads the options), shows and activates it (the
     // first activation restores the folder, the view mode and the drawing).
-    void start(const QStringList& arguments = {}) {
-        window = std::make_unique<TFrmCAD>(FrmCADStart{appFolder.path() + u'/', arguments});
+    void start(const QStringList& arguments = {}, bool chinese = true) {
+        window =
+            std::make_unique<TFrmCAD>(FrmCADStart{appFolder.path() + u'/', arguments, chinese});
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
