@@ -24,7 +24,7 @@ enum ViewTag { ReportTag = 0, ListTag = 1, ThumbnailTag = 2 };
 constexpr const char* kPopupComponent = "PopupComponent";
 
 void reportMissingFolder(QWidget* parent, const QString& path) {
-    const QString quoted = u'"' + path + QStringLiteral("\"\r\n");
+    const QString quoted = u'"' + path + QStringLiteral("\"\n");
     if (ChineseUI)
         ShowMessage(parent, QMessageBox::Warning, QString::fromUtf8("警告"),
                     quoted + QString::fromUtf8("路径不存在！"));

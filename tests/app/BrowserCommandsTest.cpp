@@ -87,7 +87,7 @@ TEST_F(BrowserCommands, DoubleClickOnADeletedFolderWarnsWithItsQuotedPath) {
     EXPECT_EQ(messages[0].icon, QMessageBox::Warning);
     EXPECT_EQ(messages[0].caption, QString::fromUtf8("警告"));
     EXPECT_EQ(messages[0].text,
-              u'"' + filesFolder() + "gone/\"\r\n" + QString::fromUtf8("路径不存在！"));
+              u'"' + filesFolder() + "gone/\"\n" + QString::fromUtf8("路径不存在！"));
     EXPECT_EQ(list().folderPath(), filesFolder()); // the list stays where it is
 }
 
