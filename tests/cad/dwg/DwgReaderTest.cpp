@@ -91,6 +91,121 @@ TEST(DwgReader, ReadsAHandBuiltRelease2004File) {
     EXPECT_EQ(cad::findModelFault(d), "");
 }
 
+namespace {
+
+Object ownedBy(std::uint64_t owner, Object o) {
+    o.mode = 0;
+    o.owner = owner;
+    return o;
+}
+
+// A 2D vertex: flags, point, widths (a negative start width for equal widths),
+// bulge and tangent direction.
+Object vertex2D(std::uint64_t handle, std::uint64_t polyline, unsigned flags, double x, double y,
+                double startWidth, double endWidth, double bulge) {
+    Object v;
+    v.type = 0x0A;
+    v.handle = handle;
+    v.fields.rc(std::uint8_t(flags)).point3(x, y, 0).bd(startWidth);
+    if (startWidth >= 0)
+        v.fields.bd(endWidth);
+    v.fields.bd(bulge).bd(0);
+    return ownedBy(polyline, v);
+}
+
+// A single-line text of release 2000 whose flags leave out every optional field.
+void plainText(BitWriter& fields, double x, double y, double height, std::string_view content) {
+    fields.rc(0xFF).rd(x).rd(y).b(true).b(true).rd(height).text(content);
+}
+
+} // namespace
+
+TEST(DwgReader, ReadsPolylinesWithTheVerticesTheyOwn) {
+    Object polyline;
+    polyline.type = 0x0F;
+    polyline.handle = 0x80;
+    // Closed; default widths 0; elevation 2.5; the default normal.
+    polyline.fields.bs(1).bs(0).bd(0).bd(0).b(true).bd(2.5).b(true);
+    Object seqend;
+    seqend.type = 0x06;
+    seqend.handle = 0x85;
+    const auto file = dwgFile({polyline, vertex2D(0x81, 0x80, 0, 0, 0, -0.5, 0, 0),
+                               vertex2D(0x82, 0x80, 0, 10, 0, 0.25, 0.75, 1.0),
+                               vertex2D(0x83, 0x80, 16, 5, 5, 0, 0, 0), // a frame point
+                               vertex2D(0x84, 0x80, 0, 10, 10, 0, 0, 0), ownedBy(0x80, seqend),
+                               line(0x90, 0, 0, 1, 1)});
+    const cad::Drawing d = cad::readDwg(file);
+    EXPECT_EQ(cad::findModelFault(d), "");
+    ASSERT_EQ(d.modelSpaceEntities().size(), 2u);
+    ASSERT_EQ(d.entityCount(cad::EntityType::Polyline), 1u);
+    const auto& p = d.get<cad::Polyline>(0);
+    EXPECT_TRUE(p.closed);
+    EXPECT_EQ(p.kind, cad::PolylineKind::Polyline2D);
+    const auto vertices = cad::Drawing::slice(d.polyVertices, p.vertices);
+    ASSERT_EQ(vertices.size(), 3u);
+    EXPECT_EQ(vertices[0].startWidth, 0.5);
+    EXPECT_EQ(vertices[0].endWidth, 0.5);
+    EXPECT_EQ(vertices[1].position, (cad::Vec3{10, 0, 2.5}));
+    EXPECT_EQ(vertices[1].endWidth, 0.75);
+    EXPECT_EQ(vertices[1].bulge, 1.0);
+    EXPECT_EQ(vertices[2].position, (cad::Vec3{10, 10, 2.5}));
+}
+
+TEST(DwgReader, ReadsTheAttributesOfAnInsert) {
+    Object insert;
+    insert.type = 0x07;
+    insert.handle = 0x70;
+    insert.fields.point3(0, 0, 0).bb(3).bd(0).point3(0, 0, 1).b(true);
+    insert.handles.handle(5, 0x50);
+    std::vector<Object> objects = {blockHeader(0x50, "Tag"), insert};
+    const std::vector<std::pair<std::string, std::string>> values = {{"PART", "A-12"},
+                                                                     {"REV", "3"}};
+    std::uint64_t handle = 0x71;
+    for (const auto& [tag, value] : values) {
+        Object attrib;
+        attrib.type = 0x02;
+        attrib.handle = handle++;
+        plainText(attrib.fields, 1, 2, 0.5, value);
+        attrib.fields.text(tag).bs(0).rc(0);
+        attrib.handles.handle(5, 0x11);
+        objects.push_back(ownedBy(0x70, attrib));
+    }
+    const cad::Drawing d = cad::readDwg(dwgFile(objects));
+    EXPECT_EQ(cad::findModelFault(d), "");
+    ASSERT_EQ(d.modelSpaceEntities().size(), 1u);
+    const auto& i = d.get<cad::Insert>(0);
+    const auto attribs = cad::Drawing::slice(d.store<cad::Attrib>(), i.attribs);
+    ASSERT_EQ(attribs.size(), 2u);
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        EXPECT_EQ(d.text(attribs[k].tag), values[k].first);
+        EXPECT_EQ(d.text(attribs[k].text.content), values[k].second);
+        EXPECT_EQ(attribs[k].text.height, 0.5);
+    }
+}
+
+TEST(DwgReader, ReadsTextFieldsTheFlagsKeep) {
+    Object text;
+    text.type = 0x01;
+    text.handle = 0x40;
+    // Flags 0x41: no elevation, no horizontal alignment; everything else given.
+    text.fields.rc(0x41).rd(3).rd(4).bb(3).rd(8).bb(0).b(true).b(true);
+    text.fields.rd(0.1).rd(1.5).rd(2.0).rd(0.8).text("Note").bs(2).bs(3);
+    text.handles.handle(5, 0x11);
+    const cad::Drawing d = cad::readDwg(dwgFile({text}));
+    ASSERT_EQ(d.entityCount(cad::EntityType::Text), 1u);
+    const auto& t = d.get<cad::Text>(0).text;
+    EXPECT_EQ(t.insertion, (cad::Vec3{3, 4, 0}));
+    EXPECT_EQ(t.alignmentPoint, (cad::Vec3{8, 4, 0}));
+    EXPECT_EQ(t.oblique, 0.1);
+    EXPECT_EQ(t.rotation, 1.5);
+    EXPECT_EQ(t.height, 2.0);
+    EXPECT_EQ(t.widthFactor, 0.8);
+    EXPECT_EQ(d.text(t.content), "Note");
+    EXPECT_TRUE(t.backward);
+    EXPECT_EQ(t.hAlign, cad::TextHAlign::Left);
+    EXPECT_EQ(t.vAlign, cad::TextVAlign::Top);
+}
+
 TEST(DwgReader, SkipsObjectsOfUnknownTypesByTheirSize) {
     Object unknown;
     unknown.type = 0x52 + 100; // beyond the fixed types, no class defines it
