@@ -265,6 +265,31 @@ TEST(DwgReader, EveryTruncationGivesAReadErrorOrAConsistentModel) {
     EXPECT_NE(readErrorOf(cut), "");
 }
 
+TEST(DwgReader, ADrawingWhoseObjectsMostlyCannotBeReadIsAReadError) {
+    std::vector<Object> objects;
+    for (int i = 0; i < 4; ++i)
+        objects.push_back(line(0x40 + i, i, i, i + 1, i + 1));
+    const auto good = dwgFile(objects);
+    // Records follow the header, the header variables and the classes; give
+    // `damaged` of them sizes that run past the end of the file.
+    auto damage = [&](int damaged) {
+        auto file = good;
+        std::size_t at = 148;
+        for (int i = 0; i < 4; ++i) {
+            if (i < damaged) {
+                file[at] = 0xFF;
+                file[at + 1] = 0x7F;
+            }
+            at += objectRecord(objects[std::size_t(i)]).size();
+        }
+        return file;
+    };
+    EXPECT_EQ(cad::readDwg(damage(0)).entityCount(), 4u);
+    // One unreadable object is left out; the drawing keeps the others.
+    EXPECT_EQ(cad::readDwg(damage(1)).entityCount(), 3u);
+    EXPECT_NE(readErrorOf(damage(3)).find("most objects cannot be read"), std::string::npos);
+}
+
 TEST(DwgReader, AMapNamingOffsetsOutsideTheFileIsAReadError) {
     auto file = dwgFile({line(0x40, 0, 0, 1, 1)});
     // The map's one entry is the handle delta and a two-byte offset, followed by
