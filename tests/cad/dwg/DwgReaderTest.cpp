@@ -206,6 +206,52 @@ TEST(DwgReader, ReadsTextFieldsTheFlagsKeep) {
     EXPECT_EQ(t.vAlign, cad::TextVAlign::Top);
 }
 
+TEST(DwgReader, ReadsHatchBoundariesAndPatternLines) {
+    Object hatch;
+    hatch.type = 0x4E;
+    hatch.handle = 0x40;
+    auto& f = hatch.fields;
+    f.bd(0).point3(0, 0, 1).text("ANSI31").b(false).b(false).bl(2);
+    // An outer path of two lines and a clockwise arc.
+    f.bl(1).bl(3);
+    f.rc(1).rd(0).rd(0).rd(10).rd(0);
+    f.rc(1).rd(10).rd(0).rd(10).rd(10);
+    f.rc(2).rd(5).rd(10).bd(5).bd(0).bd(3.14159).b(false);
+    f.bl(0);
+    // A closed polyline path with bulges.
+    f.bl(2).b(true).b(true).bl(3).rd(2).rd(2).bd(0).rd(4).rd(2).bd(0.5).rd(3).rd(4).bd(0);
+    f.bl(0);
+    f.bs(1).bs(1).bd(0.5).bd(2).b(false);
+    f.bs(1).bd(0.785).bd(0).bd(0).bd(0).bd(3.175).bs(2).bd(1.5).bd(-0.5);
+    f.bl(0); // seed points
+    const cad::Drawing d = cad::readDwg(dwgFile({hatch}));
+    EXPECT_EQ(cad::findModelFault(d), "");
+    ASSERT_EQ(d.entityCount(cad::EntityType::Hatch), 1u);
+    const auto& h = d.get<cad::Hatch>(0);
+    EXPECT_EQ(d.text(h.patternName), "ANSI31");
+    EXPECT_FALSE(h.solid);
+    EXPECT_EQ(h.style, 1);
+    EXPECT_EQ(h.patternAngle, 0.5);
+    EXPECT_EQ(h.patternScale, 2);
+    const auto paths = cad::Drawing::slice(d.hatchPaths, h.paths);
+    ASSERT_EQ(paths.size(), 2u);
+    const auto outer = cad::Drawing::slice(d.hatchEdges, paths[0].edges);
+    ASSERT_EQ(outer.size(), 3u);
+    EXPECT_EQ(outer[1].end, (cad::Vec2{10, 10}));
+    EXPECT_EQ(outer[2].type, cad::HatchEdgeType::Arc);
+    EXPECT_NEAR(outer[2].startAngle, 2 * 3.14159265358979 - 3.14159, 1e-9);
+    const auto inner = cad::Drawing::slice(d.hatchEdges, paths[1].edges);
+    ASSERT_EQ(inner.size(), 1u);
+    EXPECT_TRUE(inner[0].closed);
+    const auto vertices = cad::Drawing::slice(d.polyVertices, inner[0].vertices);
+    ASSERT_EQ(vertices.size(), 3u);
+    EXPECT_EQ(vertices[1].bulge, 0.5);
+    const auto lines = cad::Drawing::slice(d.hatchPatternLines, h.patternLines);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].offset, (cad::Vec2{0, 3.175}));
+    EXPECT_EQ(cad::Drawing::slice(d.reals, lines[0].dashes).size(), 2u);
+}
+
 TEST(DwgReader, SkipsObjectsOfUnknownTypesByTheirSize) {
     Object unknown;
     unknown.type = 0x52 + 100; // beyond the fixed types, no class defines it
