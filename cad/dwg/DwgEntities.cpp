@@ -57,7 +57,7 @@ constexpr FixedEntity kFixedEntities[] = {
     {kMLineType, "MLINE", readMLine},
     {0x4A, "OLE2FRAME", nullptr},
     {kLwPolylineType, "LWPOLYLINE", readLwPolyline},
-    {0x4E, "HATCH", nullptr},
+    {0x4E, "HATCH", readHatch},
     {kBlock, "BLOCK", nullptr},
     {kEndBlock, "ENDBLK", nullptr},
     {kSeqEnd, "SEQEND", nullptr},
@@ -78,6 +78,7 @@ EntityReader classReader(std::string_view name) {
         {"LWPOLYLINE", readLwPolyline},
         {"IMAGE", readImage},
         {"HELIX", readHelix},
+        {"HATCH", readHatch},
         {"WIPEOUT", readWipeout},
     };
     auto it = readers.find(name);

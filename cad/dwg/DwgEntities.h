@@ -84,6 +84,7 @@ void readSpline(DwgReaderContext&, DwgObject&, BlockIndex);
 void readHelix(DwgReaderContext&, DwgObject&, BlockIndex);
 void readLeader(DwgReaderContext&, DwgObject&, BlockIndex);
 void readMLine(DwgReaderContext&, DwgObject&, BlockIndex);
+void readHatch(DwgReaderContext&, DwgObject&, BlockIndex);
 // Every dimension type (0x14 to 0x1A).
 void readDimension(DwgReaderContext&, DwgObject&, BlockIndex);
 

@@ -44,6 +44,34 @@ std::set<std::string> layerNames(const cad::Drawing& d) {
     return names;
 }
 
+// What a model says of each model-space entity's properties, in drawing order.
+std::vector<std::string> entityProperties(const cad::Drawing& d) {
+    std::vector<std::string> lines;
+    for (const auto ref : d.modelSpaceEntities()) {
+        const auto& p = d.props(ref);
+        lines.push_back(std::string(cad::entityTypeName(ref.type)) + " " +
+                        std::to_string(p.handle) + " layer " +
+                        cad::upperName(d.text(d.layers[p.layer].name)) + " linetype " +
+                        cad::upperName(d.text(d.linetypes[p.linetype].name)) + " colour " +
+                        std::to_string(int(p.color.kind())) + "/" +
+                        std::to_string(p.color.index()) + " lineweight " +
+                        std::to_string(p.lineweight) + " scale " + std::to_string(p.linetypeScale));
+    }
+    return lines;
+}
+
+// Linetype names with their dash counts, and text style names with their fonts.
+std::set<std::string> tableEntries(const cad::Drawing& d) {
+    std::set<std::string> entries;
+    for (const auto& l : d.linetypes)
+        entries.insert("linetype " + cad::upperName(d.text(l.name)) + " " +
+                       std::to_string(l.dashes.count));
+    for (const auto& t : d.textStyles)
+        entries.insert("style " + cad::upperName(d.text(t.name)) + " " +
+                       cad::upperName(d.text(t.fontFile)));
+    return entries;
+}
+
 struct CorpusCase {
     const char* file;
     Counts counts;
@@ -175,6 +203,8 @@ TEST(DwgCorpus, DrawingsMatchTheirDxfTwins) {
         EXPECT_EQ(dwgCounts, dxfCounts) << file;
         EXPECT_EQ(layerNames(dwg), layerNames(dxf)) << file;
         EXPECT_EQ(dwg.header.codePage, dxf.header.codePage) << file;
+        EXPECT_EQ(entityProperties(dwg), entityProperties(dxf)) << file;
+        EXPECT_EQ(tableEntries(dwg), tableEntries(dxf)) << file;
         expectSameBox(cad::modelSpaceExtents(dwg), cad::modelSpaceExtents(dxf), file);
     }
     EXPECT_GT(twins, 0u);

@@ -91,6 +91,167 @@ TEST(DwgReader, ReadsAHandBuiltRelease2004File) {
     EXPECT_EQ(cad::findModelFault(d), "");
 }
 
+namespace {
+
+Object ownedBy(std::uint64_t owner, Object o) {
+    o.mode = 0;
+    o.owner = owner;
+    return o;
+}
+
+// A 2D vertex: flags, point, widths (a negative start width for equal widths),
+// bulge and tangent direction.
+Object vertex2D(std::uint64_t handle, std::uint64_t polyline, unsigned flags, double x, double y,
+                double startWidth, double endWidth, double bulge) {
+    Object v;
+    v.type = 0x0A;
+    v.handle = handle;
+    v.fields.rc(std::uint8_t(flags)).point3(x, y, 0).bd(startWidth);
+    if (startWidth >= 0)
+        v.fields.bd(endWidth);
+    v.fields.bd(bulge).bd(0);
+    return ownedBy(polyline, v);
+}
+
+// A single-line text of release 2000 whose flags leave out every optional field.
+void plainText(BitWriter& fields, double x, double y, double height, std::string_view content) {
+    fields.rc(0xFF).rd(x).rd(y).b(true).b(true).rd(height).text(content);
+}
+
+} // namespace
+
+TEST(DwgReader, ReadsPolylinesWithTheVerticesTheyOwn) {
+    Object polyline;
+    polyline.type = 0x0F;
+    polyline.handle = 0x80;
+    // Closed; default widths 0; elevation 2.5; the default normal.
+    polyline.fields.bs(1).bs(0).bd(0).bd(0).b(true).bd(2.5).b(true);
+    Object seqend;
+    seqend.type = 0x06;
+    seqend.handle = 0x85;
+    const auto file = dwgFile({polyline, vertex2D(0x81, 0x80, 0, 0, 0, -0.5, 0, 0),
+                               vertex2D(0x82, 0x80, 0, 10, 0, 0.25, 0.75, 1.0),
+                               vertex2D(0x83, 0x80, 16, 5, 5, 0, 0, 0), // a frame point
+                               vertex2D(0x84, 0x80, 0, 10, 10, 0, 0, 0), ownedBy(0x80, seqend),
+                               line(0x90, 0, 0, 1, 1)});
+    const cad::Drawing d = cad::readDwg(file);
+    EXPECT_EQ(cad::findModelFault(d), "");
+    ASSERT_EQ(d.modelSpaceEntities().size(), 2u);
+    ASSERT_EQ(d.entityCount(cad::EntityType::Polyline), 1u);
+    const auto& p = d.get<cad::Polyline>(0);
+    EXPECT_TRUE(p.closed);
+    EXPECT_EQ(p.kind, cad::PolylineKind::Polyline2D);
+    const auto vertices = cad::Drawing::slice(d.polyVertices, p.vertices);
+    ASSERT_EQ(vertices.size(), 3u);
+    EXPECT_EQ(vertices[0].startWidth, 0.5);
+    EXPECT_EQ(vertices[0].endWidth, 0.5);
+    EXPECT_EQ(vertices[1].position, (cad::Vec3{10, 0, 2.5}));
+    EXPECT_EQ(vertices[1].endWidth, 0.75);
+    EXPECT_EQ(vertices[1].bulge, 1.0);
+    EXPECT_EQ(vertices[2].position, (cad::Vec3{10, 10, 2.5}));
+}
+
+TEST(DwgReader, ReadsTheAttributesOfAnInsert) {
+    Object insert;
+    insert.type = 0x07;
+    insert.handle = 0x70;
+    insert.fields.point3(0, 0, 0).bb(3).bd(0).point3(0, 0, 1).b(true);
+    insert.handles.handle(5, 0x50);
+    std::vector<Object> objects = {blockHeader(0x50, "Tag"), insert};
+    const std::vector<std::pair<std::string, std::string>> values = {{"PART", "A-12"},
+                                                                     {"REV", "3"}};
+    std::uint64_t handle = 0x71;
+    for (const auto& [tag, value] : values) {
+        Object attrib;
+        attrib.type = 0x02;
+        attrib.handle = handle++;
+        plainText(attrib.fields, 1, 2, 0.5, value);
+        attrib.fields.text(tag).bs(0).rc(0);
+        attrib.handles.handle(5, 0x11);
+        objects.push_back(ownedBy(0x70, attrib));
+    }
+    const cad::Drawing d = cad::readDwg(dwgFile(objects));
+    EXPECT_EQ(cad::findModelFault(d), "");
+    ASSERT_EQ(d.modelSpaceEntities().size(), 1u);
+    const auto& i = d.get<cad::Insert>(0);
+    const auto attribs = cad::Drawing::slice(d.store<cad::Attrib>(), i.attribs);
+    ASSERT_EQ(attribs.size(), 2u);
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        EXPECT_EQ(d.text(attribs[k].tag), values[k].first);
+        EXPECT_EQ(d.text(attribs[k].text.content), values[k].second);
+        EXPECT_EQ(attribs[k].text.height, 0.5);
+    }
+}
+
+TEST(DwgReader, ReadsTextFieldsTheFlagsKeep) {
+    Object text;
+    text.type = 0x01;
+    text.handle = 0x40;
+    // Flags 0x41: no elevation, no horizontal alignment; everything else given.
+    text.fields.rc(0x41).rd(3).rd(4).bb(3).rd(8).bb(0).b(true).b(true);
+    text.fields.rd(0.1).rd(1.5).rd(2.0).rd(0.8).text("Note").bs(2).bs(3);
+    text.handles.handle(5, 0x11);
+    const cad::Drawing d = cad::readDwg(dwgFile({text}));
+    ASSERT_EQ(d.entityCount(cad::EntityType::Text), 1u);
+    const auto& t = d.get<cad::Text>(0).text;
+    EXPECT_EQ(t.insertion, (cad::Vec3{3, 4, 0}));
+    EXPECT_EQ(t.alignmentPoint, (cad::Vec3{8, 4, 0}));
+    EXPECT_EQ(t.oblique, 0.1);
+    EXPECT_EQ(t.rotation, 1.5);
+    EXPECT_EQ(t.height, 2.0);
+    EXPECT_EQ(t.widthFactor, 0.8);
+    EXPECT_EQ(d.text(t.content), "Note");
+    EXPECT_TRUE(t.backward);
+    EXPECT_EQ(t.hAlign, cad::TextHAlign::Left);
+    EXPECT_EQ(t.vAlign, cad::TextVAlign::Top);
+}
+
+TEST(DwgReader, ReadsHatchBoundariesAndPatternLines) {
+    Object hatch;
+    hatch.type = 0x4E;
+    hatch.handle = 0x40;
+    auto& f = hatch.fields;
+    f.bd(0).point3(0, 0, 1).text("ANSI31").b(false).b(false).bl(2);
+    // An outer path of two lines and a clockwise arc.
+    f.bl(1).bl(3);
+    f.rc(1).rd(0).rd(0).rd(10).rd(0);
+    f.rc(1).rd(10).rd(0).rd(10).rd(10);
+    f.rc(2).rd(5).rd(10).bd(5).bd(0).bd(3.14159).b(false);
+    f.bl(0);
+    // A closed polyline path with bulges.
+    f.bl(2).b(true).b(true).bl(3).rd(2).rd(2).bd(0).rd(4).rd(2).bd(0.5).rd(3).rd(4).bd(0);
+    f.bl(0);
+    f.bs(1).bs(1).bd(0.5).bd(2).b(false);
+    f.bs(1).bd(0.785).bd(0).bd(0).bd(0).bd(3.175).bs(2).bd(1.5).bd(-0.5);
+    f.bl(0); // seed points
+    const cad::Drawing d = cad::readDwg(dwgFile({hatch}));
+    EXPECT_EQ(cad::findModelFault(d), "");
+    ASSERT_EQ(d.entityCount(cad::EntityType::Hatch), 1u);
+    const auto& h = d.get<cad::Hatch>(0);
+    EXPECT_EQ(d.text(h.patternName), "ANSI31");
+    EXPECT_FALSE(h.solid);
+    EXPECT_EQ(h.style, 1);
+    EXPECT_EQ(h.patternAngle, 0.5);
+    EXPECT_EQ(h.patternScale, 2);
+    const auto paths = cad::Drawing::slice(d.hatchPaths, h.paths);
+    ASSERT_EQ(paths.size(), 2u);
+    const auto outer = cad::Drawing::slice(d.hatchEdges, paths[0].edges);
+    ASSERT_EQ(outer.size(), 3u);
+    EXPECT_EQ(outer[1].end, (cad::Vec2{10, 10}));
+    EXPECT_EQ(outer[2].type, cad::HatchEdgeType::Arc);
+    EXPECT_NEAR(outer[2].startAngle, 2 * 3.14159265358979 - 3.14159, 1e-9);
+    const auto inner = cad::Drawing::slice(d.hatchEdges, paths[1].edges);
+    ASSERT_EQ(inner.size(), 1u);
+    EXPECT_TRUE(inner[0].closed);
+    const auto vertices = cad::Drawing::slice(d.polyVertices, inner[0].vertices);
+    ASSERT_EQ(vertices.size(), 3u);
+    EXPECT_EQ(vertices[1].bulge, 0.5);
+    const auto lines = cad::Drawing::slice(d.hatchPatternLines, h.patternLines);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].offset, (cad::Vec2{0, 3.175}));
+    EXPECT_EQ(cad::Drawing::slice(d.reals, lines[0].dashes).size(), 2u);
+}
+
 TEST(DwgReader, SkipsObjectsOfUnknownTypesByTheirSize) {
     Object unknown;
     unknown.type = 0x52 + 100; // beyond the fixed types, no class defines it
@@ -148,6 +309,31 @@ TEST(DwgReader, EveryTruncationGivesAReadErrorOrAConsistentModel) {
     // Without its object map the file cannot be read at all.
     const std::vector<std::uint8_t> cut(file.begin(), file.end() - 8);
     EXPECT_NE(readErrorOf(cut), "");
+}
+
+TEST(DwgReader, ADrawingWhoseObjectsMostlyCannotBeReadIsAReadError) {
+    std::vector<Object> objects;
+    for (int i = 0; i < 4; ++i)
+        objects.push_back(line(0x40 + i, i, i, i + 1, i + 1));
+    const auto good = dwgFile(objects);
+    // Records follow the header, the header variables and the classes; give
+    // `damaged` of them sizes that run past the end of the file.
+    auto damage = [&](int damaged) {
+        auto file = good;
+        std::size_t at = 148;
+        for (int i = 0; i < 4; ++i) {
+            if (i < damaged) {
+                file[at] = 0xFF;
+                file[at + 1] = 0x7F;
+            }
+            at += objectRecord(objects[std::size_t(i)]).size();
+        }
+        return file;
+    };
+    EXPECT_EQ(cad::readDwg(damage(0)).entityCount(), 4u);
+    // One unreadable object is left out; the drawing keeps the others.
+    EXPECT_EQ(cad::readDwg(damage(1)).entityCount(), 3u);
+    EXPECT_NE(readErrorOf(damage(3)).find("most objects cannot be read"), std::string::npos);
 }
 
 TEST(DwgReader, AMapNamingOffsetsOutsideTheFileIsAReadError) {
