@@ -8,19 +8,26 @@
 #include <QLabel>
 #include <QStringList>
 
+#include <memory>
 #include <stdexcept>
 
-// Counts the paints of a widget.
-class PaintCounter : public QObject {
+// Counts the events of one type that reach a widget.
+class EventCounter : public QObject {
 public:
-    int painted = 0;
+    EventCounter(QWidget* widget, QEvent::Type type) : counted(type) {
+        widget->installEventFilter(this);
+    }
+    int seen = 0;
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            ++painted;
+        if (event->type() == counted)
+            ++seen;
         return false;
     }
+
+private:
+    QEvent::Type counted;
 };
 
 // The main window with a drawing view whose file reading is replaced: each open answers
@@ -31,11 +38,11 @@ protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
         start();
-        window->RzPanelWaite->installEventFilter(&noticePaints);
+        noticePaints = std::make_unique<EventCounter>(window->RzPanelWaite, QEvent::Paint);
         window->DDVue1->setFileOpener([this](const QString& path) {
             openedPaths.append(path);
             noticeShownWhileOpening = window->RzPanelWaite->isVisible();
-            noticePaintedWhileOpening = noticePaints.painted > 0;
+            noticePaintedWhileOpening = noticePaints->seen > 0;
             interactionWhileOpening = window->DDVue1->interaction();
             if (openRaises)
                 throw std::runtime_error("damaged file");
@@ -52,7 +59,7 @@ protected:
 
     DDVue& view() { return *window->DDVue1; }
 
-    PaintCounter noticePaints;
+    std::unique_ptr<EventCounter> noticePaints;
     bool openAnswer = true;
     bool openRaises = false;
     QStringList openedPaths;

@@ -15,20 +15,6 @@
 
 namespace {
 
-// Counts how often a widget was shown.
-class ShowCounter : public QObject {
-public:
-    explicit ShowCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int shown = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Show)
-            ++shown;
-        return false;
-    }
-};
-
 class DrawingViewer : public DrawingViewerFixture {
 protected:
     bool showsCursorSlot(int slot) {
@@ -74,7 +60,7 @@ TEST_F(DrawingViewer, OpensDrawingsBehindTheNoticeAndReportsFailures) {
         SCOPED_TRACE(c.name);
         messages.clear();
         openedPaths.clear();
-        noticePaints.painted = 0;
+        noticePaints->seen = 0;
         view().ViewCommand(DDVue::CommandPan); // Close must come first and end it
         openAnswer = c.outcome == Opens;
         openRaises = c.outcome == Raises;
@@ -100,11 +86,11 @@ TEST_F(DrawingViewer, OpensDrawingsBehindTheNoticeAndReportsFailures) {
 TEST_F(DrawingViewer, ARefusedExtensionIsReportedAtOnceWithoutTheNotice) {
     openDrawing();
     EXPECT_EQ(contextMenuEntriesEnabled(), std::vector<bool>(5, true));
-    ShowCounter notice(window->RzPanelWaite);
+    EventCounter notice(window->RzPanelWaite, QEvent::Show);
     openedPaths.clear();
     const QString path = filesFolder() + "notes.txt";
     window->OpenDrawing(path);
-    EXPECT_EQ(notice.shown, 0);
+    EXPECT_EQ(notice.seen, 0);
     EXPECT_TRUE(openedPaths.isEmpty());
     EXPECT_FALSE(window->DrawingLoaded);
     ASSERT_EQ(messages.size(), 1u);
