@@ -75,11 +75,8 @@ const FixedEntity* fixedEntity(int type) {
 // Entity types that files of some releases define as classes.
 EntityReader classReader(std::string_view name) {
     static const std::unordered_map<std::string_view, EntityReader> readers = {
-        {"LWPOLYLINE", readLwPolyline},
-        {"IMAGE", readImage},
-        {"HELIX", readHelix},
-        {"HATCH", readHatch},
-        {"WIPEOUT", readWipeout},
+        {"LWPOLYLINE", readLwPolyline}, {"IMAGE", readImage},     {"HELIX", readHelix},
+        {"HATCH", readHatch},           {"WIPEOUT", readWipeout},
     };
     auto it = readers.find(name);
     return it == readers.end() ? nullptr : it->second;
