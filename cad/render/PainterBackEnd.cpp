@@ -41,10 +41,12 @@ QPointF qpoint(const Vec2& p) {
     return {p.x, p.y};
 }
 
-class PainterBackEnd {
+// Generic over where strokes go, so that the pixel canvas's line and dot
+// calls, a few million per redraw, compile inline.
+template <class Sink> class PainterBackEnd {
 public:
-    PainterBackEnd(const Scene& scene, const ViewTransform& view, QPainter& painter,
-                   StrokeSink& strokes, QRgb background)
+    PainterBackEnd(const Scene& scene, const ViewTransform& view, QPainter& painter, Sink& strokes,
+                   QRgb background)
         : scene_(scene), rec_(scene.recording()), view_(view), painter_(painter), batch_(strokes),
           toPixel_(view.worldToPixel()), background_(background & 0xFFFFFF) {
         pixelClip_.add(-kGuard, -kGuard);
@@ -395,7 +397,7 @@ private:
     const Recording& rec_;
     const ViewTransform& view_;
     QPainter& painter_;
-    StrokeSink& batch_;
+    Sink& batch_;
     Affine2 toPixel_;
     QRgb background_;
     Box2 pixelClip_;
@@ -416,9 +418,9 @@ bool paintScene(const Scene& scene, const ViewTransform& view, QImage& image, QR
     painter.setRenderHint(QPainter::Antialiasing, options.antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     StrokeBatch batch(painter);
-    StrokeSink& strokes = canvas ? static_cast<StrokeSink&>(*canvas) : batch;
-    PainterBackEnd backEnd(scene, view, painter, strokes, background);
-    return backEnd.run(cancelled);
+    if (canvas)
+        return PainterBackEnd(scene, view, painter, *canvas, background).run(cancelled);
+    return PainterBackEnd(scene, view, painter, batch, background).run(cancelled);
 }
 
 QImage renderScene(const Scene& scene, const ViewTransform& view, QRgb background,
