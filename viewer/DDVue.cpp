@@ -80,10 +80,18 @@ void DDVue::showScene(std::shared_ptr<const cad::render::Scene> shown) {
 // The extents of the drawing, or the default area without one, as the view shows them
 // after opening; not a step to go back from.
 void DDVue::fitExtents() {
-    currentView.resize(size());
-    currentView.zoomExtents(scene ? scene->extents() : cad::Box2());
+    currentView = extentsView();
     showsExtents = true;
     viewChanged();
+}
+
+// The current view moved to show the drawing's extents (or the default area) at the view's
+// size.
+DDVue::ViewTransform DDVue::extentsView() const {
+    ViewTransform fitted = currentView;
+    fitted.resize(size());
+    fitted.zoomExtents(scene ? scene->extents() : cad::Box2());
+    return fitted;
 }
 
 void DDVue::ScreenToWorld(double x, double y, double& worldX, double& worldY) const {
@@ -116,10 +124,7 @@ bool DDVue::ViewCommand(short command) {
 
 void DDVue::ZoomExtents() {
     currentInteraction = Interaction::None;
-    ViewTransform fitted = currentView;
-    fitted.resize(size());
-    fitted.zoomExtents(scene ? scene->extents() : cad::Box2());
-    showView(fitted);
+    showView(extentsView());
     showsExtents = true;
 }
 

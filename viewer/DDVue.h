@@ -82,6 +82,7 @@ protected:
 private:
     void showScene(std::shared_ptr<const cad::render::Scene> shown);
     void fitExtents();
+    ViewTransform extentsView() const;
     // Makes `next` the view; the one it replaces can be gone back to.
     void showView(const ViewTransform& next);
     void viewChanged();
